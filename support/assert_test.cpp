@@ -1,0 +1,53 @@
+// The assertion report as a player or a log sees it: the exact bytes on standard error, exit code
+// 3, no exit handler run, and the reporter seam used by the windowed program.
+#include "support/assert.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void writeToStandardError(const char* text) { std::fprintf(stderr, "[%s]", text); }
+
+void announceExit() { std::fputs("exit handler ran", stderr); }
+
+void failWithExitHandler() {
+  std::atexit(announceExit);
+  std::fputs("unflushed", stdout);
+  GW_ASSERT(1 + 1 == 3);
+}
+
+TEST(AssertTest, ReportsConditionModuleAndLineThenEndsWithCodeThree) {
+  const int line = __LINE__ + 1;
+  EXPECT_EXIT(GW_ASSERT(2 < 1), ::testing::ExitedWithCode(3),
+              "^\r\nAssertion failed: 2 < 1, file assert_test, line " + std::to_string(line) +
+                  "\r\n\r\nAbnormal program termination\r\n$");
+}
+
+TEST(AssertTest, RunsNoExitHandler) {
+  EXPECT_EXIT(failWithExitHandler(), ::testing::ExitedWithCode(3),
+              "^\r\nAssertion failed: 1 \\+ 1 == 3, file assert_test, line [0-9]+\r\n\r\n"
+              "Abnormal program termination\r\n$");
+}
+
+TEST(AssertTest, NamesTheModuleWithoutFolderOrExtension) {
+  EXPECT_EXIT(assertionFailed("_fp", "C:\\src\\dictionary/diskdict.cpp", 57),
+              ::testing::ExitedWithCode(3), "Assertion failed: _fp, file diskdict, line 57\r\n");
+  EXPECT_EXIT(assertionFailed("x", "noextension", 1), ::testing::ExitedWithCode(3),
+              "file noextension, line 1\r\n");
+}
+
+TEST(AssertTest, InstalledReporterShowsBothTexts) {
+  EXPECT_EXIT(
+      {
+        setAssertReporter(writeToStandardError);
+        GW_ASSERT(false);
+      },
+      ::testing::ExitedWithCode(3),
+      "^\\[Assertion failed: false, file assert_test, line [0-9]+\\]"
+      "\\[Abnormal program termination\\]$");
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// Test helper: temporary folders named after the process and a counter, so that tests running in
+// parallel processes never share one.
+#include "support/tempfolder.h"
+
+#include <fstream>
+
+#ifdef _WIN32
+#include <process.h>
+#define currentProcessId _getpid
+#else
+#include <unistd.h>
+#define currentProcessId getpid
+#endif
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+  static int counter = 0;
+  std::string name = "glyphwise-" + std::to_string(currentProcessId()) + "-" + std::to_string(++counter);
+  _folder = fs::temp_directory_path() / name;
+  fs::remove_all(_folder);
+  fs::create_directories(_folder);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  if (!_previousWorkingFolder.empty()) fs::current_path(_previousWorkingFolder, ignored);
+  fs::remove_all(_folder, ignored);
+}
+
+std::string TempFolder::path(const std::string& name) const { return (_folder / name).string(); }
+
+std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
+  std::string file = path(name);
+  std::ofstream(file, std::ios::binary) << bytes;
+  return file;
+}
+
+void TempFolder::enter() {
+  if (_previousWorkingFolder.empty()) _previousWorkingFolder = fs::current_path();
+  fs::current_path(_folder);
+}
