@@ -49,7 +49,8 @@ void assertionFailed(const char* condition, const char* file, int line) {
   char module[256];
   copyModuleName(file, module, sizeof module);
   char text[1024];
-  std::snprintf(text, sizeof text, "Assertion failed: %s, file %s, line %d", condition, module, line);
+  std::snprintf(text, sizeof text, "Assertion failed: %s, file %s, line %d", condition, module,
+                line);
   currentReporter(text);
   currentReporter("Abnormal program termination");
   std::_Exit(3);

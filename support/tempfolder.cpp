@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
   static int counter = 0;
-  std::string name = "glyphwise-" + std::to_string(currentProcessId()) + "-" + std::to_string(++counter);
+  std::string name =
+      "glyphwise-" + std::to_string(currentProcessId()) + "-" + std::to_string(++counter);
   _folder = fs::temp_directory_path() / name;
   fs::remove_all(_folder);
   fs::create_directories(_folder);

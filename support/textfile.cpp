@@ -89,7 +89,8 @@ void TextFile::seek(std::int64_t offset) {
 int TextFile::read(char* buffer, int count) {
   GW_ASSERT(buffer && count >= 0);
   int arrived = 0;
-  for (int c; arrived < count && (c = nextCharacter()) >= 0;) buffer[arrived++] = static_cast<char>(c);
+  for (int c; arrived < count && (c = nextCharacter()) >= 0;)
+    buffer[arrived++] = static_cast<char>(c);
   return arrived;
 }
 
@@ -111,8 +112,10 @@ int TextFile::nextCharacter() {
     if ((index < 0 || index >= _bufferLength) && !fillBuffer()) return -1;
     char c = _buffer[_position - _bufferStart];
     ++_position;
-    if (c == END_OF_TEXT) _textEnded = true;
-    else if (c != '\r') return static_cast<unsigned char>(c);
+    if (c == END_OF_TEXT)
+      _textEnded = true;
+    else if (c != '\r')
+      return static_cast<unsigned char>(c);
   }
   return -1;
 }

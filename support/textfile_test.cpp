@@ -32,7 +32,11 @@ TEST(TextFileTest, DropsCarriageReturnsButCountsTheirBytes) {
 TEST(TextFileTest, ByteOneAEndsTheTextUntilTheNextSeek) {
   TempFolder folder;
   TextFile file;
-  ASSERT_TRUE(file.open(folder.write("eof.txt", "AB\x1A" "CD").c_str()));
+  ASSERT_TRUE(file.open(folder
+                            .write("eof.txt",
+                                   "AB\x1A"
+                                   "CD")
+                            .c_str()));
   EXPECT_EQ(file.size(), 5);
   EXPECT_EQ(readAll(file, 5), "AB");
   EXPECT_EQ(readAll(file, 5), "");
