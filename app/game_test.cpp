@@ -86,9 +86,8 @@ TEST(ScoreGuessTest, CountsEachLetterOfTheWordOnce) {
       {"CRANE", "EERIE", 1, 1, false}, {"HELLO", "HOLLY", 3, 1, false},
       {"HELLO", "LLAMA", 0, 2, false}, {"HOUSE", "SHOES", 0, 4, false},
       {"ABC", "ABCDE", 3, 0, false},   {"ABC", "CABCA", 0, 3, false},
-      {"ABCDE", "EDC", 1, 2, false},   {"ABCDE", "", 0, 0, false},
-      {"ABCDE", "*****", 0, 0, false}, {"APPLE", "apple", 5, 0, true},
-      {"APPLE", "APPLE", 5, 0, true},  {"error", "ERROR", 5, 0, true},
+      {"ABCDE", "EDC", 1, 2, false},   {"ABCDE", "*****", 0, 0, false},
+      {"APPLE", "apple", 5, 0, true},  {"error", "ERROR", 5, 0, true},
       {"error", "EROOR", 0, 0, false},
   };
   for (const Row& row : rows) {
@@ -98,16 +97,6 @@ TEST(ScoreGuessTest, CountsEachLetterOfTheWordOnce) {
     EXPECT_EQ(right, row.right) << row.word << " " << row.guess;
     EXPECT_EQ(wrong, row.wrong) << row.word << " " << row.guess;
   }
-}
-
-TEST(ScoreGuessTest, LeavesBothTextsUnchanged) {
-  char word[] = "APPLE";
-  char guess[] = "PAPER";
-  int wrong = 0;
-  int right = 0;
-  ScoreGuess(word, guess, &wrong, &right);
-  EXPECT_STREQ(word, "APPLE");
-  EXPECT_STREQ(guess, "PAPER");
 }
 
 TEST(ScoreGuessTest, NullArgumentsFailTheirAssertion) {
@@ -153,21 +142,22 @@ TEST_F(PickTest, TakesTheWordAfterTheLineTheDrawsLandIn) {
   EXPECT_EQ(printed, "Words file is 60 bytes long\n");
 }
 
-TEST_F(PickTest, SameSecondGivesSameWord) {
-  std::string words;
-  for (char c = 'A'; c <= 'Z'; ++c) words += std::string(5, c) + "\n";
-  for (std::int64_t seconds : {100, 1700000000}) {
-    ASSERT_TRUE(pick(words, 5, seconds));
-    std::string first = word;
-    ASSERT_TRUE(pick(words, 5, seconds));
-    EXPECT_EQ(first, word);
-  }
-}
-
-TEST_F(PickTest, NeverTakesTheFirstLineWhileAnotherWordFits) {
-  for (std::int64_t seconds = 0; seconds < 200; ++seconds) {
-    ASSERT_TRUE(pick("APPLE\nAB\nBERRY\n", 5, seconds));
-    ASSERT_STREQ(word, "BERRY") << seconds;
+TEST_F(PickTest, TakesTheOnlyWordAnyDrawCanReach) {
+  struct Row {
+    const char* words;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"APPLE\nAB\nBERRY\n", "BERRY"},          // the first line is skipped at every offset
+      {"A\nBERRY", "BERRY"},                    // an unended last line at the end of the file
+      {"A\r\nAB\r\nBERRY\r\nCD\r\n", "BERRY"},  // CR LF line ends
+      {"APPLE\nAB\nABC\n", "APPLE"},            // only on the first line: the final pass
+  };
+  for (const Row& row : rows) {
+    for (std::int64_t seconds = 0; seconds < 100; ++seconds) {
+      ASSERT_TRUE(pick(row.words, 5, seconds));
+      ASSERT_STREQ(word, row.expected) << row.words << " at " << seconds;
+    }
   }
 }
 
@@ -182,26 +172,6 @@ TEST_F(PickTest, NeverTakesALineCutByTheChunkEnd) {
   ASSERT_EQ(words.find("APPLEX") + 5 - 2047, 360u);
   ASSERT_TRUE(pick(words, 5, 138));
   EXPECT_STREQ(word, "BERRY");
-}
-
-TEST_F(PickTest, TakesAnUnendedLastLineOnlyAtTheEndOfTheFile) {
-  for (std::int64_t seconds = 0; seconds < 20; ++seconds) {
-    ASSERT_TRUE(pick("A\nBERRY", 5, seconds));
-    EXPECT_STREQ(word, "BERRY");
-  }
-}
-
-TEST_F(PickTest, ReadsCarriageReturnLineEnds) {
-  for (std::int64_t seconds = 0; seconds < 20; ++seconds) {
-    ASSERT_TRUE(pick("A\r\nAB\r\nBERRY\r\nCD\r\n", 5, seconds));
-    EXPECT_STREQ(word, "BERRY");
-  }
-  EXPECT_EQ(printed, "Words file is 18 bytes long\n");
-}
-
-TEST_F(PickTest, FindsAWordOnlyOnTheFirstLine) {
-  ASSERT_TRUE(pick("APPLE\nAB\nABC\n", 5, 7));
-  EXPECT_STREQ(word, "APPLE");
 }
 
 TEST_F(PickTest, GivesUpWhenNoWordFits) {
