@@ -1,0 +1,103 @@
+// The disk dictionary: a binary search whose probes are byte offsets into the words file, each
+// answered by the word found in a small window of text read around it.
+#include "dictionary/diskdict.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "support/ascii.h"
+#include "support/assert.h"
+#include "support/random.h"
+
+namespace {
+
+constexpr int WINDOW_SIZE = 32;    // characters read around each probe
+constexpr int WINDOW_BEFORE = 20;  // bytes the window starts before the probe
+constexpr int RANDOM_WORD_DRAWS = 100;
+
+}  // namespace
+
+DiskDictionary::~DiskDictionary() = default;
+
+bool DiskDictionary::open(const cString& filename, cString* error) {
+  _filename = filename;
+  _fp.reset();
+  _size = 0;
+  auto file = std::make_unique<TextFile>();
+  if (!file->open(_filename)) {
+    if (error != nullptr) {
+      char message[300];
+      std::snprintf(message, sizeof message, "Error opening '%s' for reading",
+                    static_cast<const char*>(_filename));
+      *error = message;
+    }
+    return false;
+  }
+  _size = file->size();
+  _fp = std::move(file);
+  return true;
+}
+
+bool DiskDictionary::contains(const char* word) {
+  GW_ASSERT(word);
+  std::int64_t low = 0;
+  std::int64_t high = _size;
+  while (low < high) {
+    std::int64_t probe = low + (high - low) / 2;
+    if (probe == low || probe == high) return false;
+    bool cut = false;
+    cString found = wordAt(probe, &cut);
+    if (found.length() == 0) return false;
+    int order = std::strcmp(found, word);  // unsigned bytes; a prefix sorts first
+    // A word cut by the window's end may go on beyond it. A byte further on, the window shows one
+    // more character of it (or the same text again where the byte it drops is a CR).
+    for (std::int64_t next = probe + 1; order == 0 && cut; ++next) {
+      order = std::strcmp(wordAt(next, &cut), word);
+    }
+    if (order == 0) return true;
+    (order > 0 ? high : low) = probe;
+  }
+  return false;
+}
+
+cString DiskDictionary::randomWord() {
+  GW_ASSERT(_fp);
+  if (_size == 0) return cString();
+  std::int64_t first = drawRandom();
+  std::int64_t second = drawRandom();
+  return wordAt((first * 65536 + second) % _size);
+}
+
+cString DiskDictionary::randomWord(int length) {
+  for (int draw = 0; draw < RANDOM_WORD_DRAWS; ++draw) {
+    cString word = randomWord();
+    if (static_cast<int>(word.length()) == length) return word;
+  }
+  return cString();
+}
+
+cString DiskDictionary::wordAt(std::int64_t offset, bool* cut) {
+  GW_ASSERT(_fp);
+  int probe = offset > WINDOW_BEFORE ? WINDOW_BEFORE : static_cast<int>(offset);
+  _fp->seek(offset - probe);
+  char window[WINDOW_SIZE + 1];
+  int count = _fp->read(window, WINDOW_SIZE);
+  auto isLetterAt = [&](int i) { return i < count && isAsciiLetter(window[i]); };
+  int start = probe;
+  if (isLetterAt(probe)) {
+    while (start > 0 && isLetterAt(start - 1)) --start;
+  } else if (probe + 1 < count) {
+    start = probe + 1;
+  } else {
+    // The text ends at the probe: the word is the last one before it.
+    start = std::min(probe, count);
+    while (start > 0 && !isLetterAt(start - 1)) --start;
+    while (start > 0 && isLetterAt(start - 1)) --start;
+  }
+  int end = start;
+  while (isLetterAt(end)) ++end;
+  if (cut != nullptr) *cut = end == WINDOW_SIZE;
+  window[end] = '\0';
+  return cString(window + start);
+}

@@ -1,0 +1,46 @@
+// DiskDictionary: the game's dictionary. It keeps the sorted words file open and answers each
+// lookup by a binary search over byte offsets, holding nothing of the list in memory.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "dictionary/dictionary.h"
+#include "support/textfile.h"
+
+// Looks words up in a words file sorted by unsigned byte value (LF or CR LF line ends). Each probe
+// reads a 32-character window that starts 20 bytes before it and takes the word there. Every word
+// of up to 11 letters is found (a one-letter first word excepted) and no absent one is; a longer
+// word may be cut at the window's end, which can misorder it against a longer word sought. Counting and indexing fall
+// back to Dictionary's answers (-1, ""). Not copyable; one thread at a time.
+class DiskDictionary : public Dictionary {
+ public:
+  DiskDictionary() = default;
+  // Closes the words file, if one is open.
+  ~DiskDictionary() override;
+
+  // Remembers `filename` (even on failure) and opens it, closing any file opened before. On
+  // failure *error (when `error` is not null) becomes "Error opening '<filename>' for reading".
+  bool open(const cString& filename, cString* error) override;
+
+  // True when `word` (not null) is a word of the file; false for every word while no file is open.
+  bool contains(const char* word) override;
+
+  // The word at a random byte offset of the file ("" for an empty file); longer words come up
+  // more often. A file must be open.
+  cString randomWord() override;
+
+  // The first of at most 100 randomWord() draws that has `length` letters, or "".
+  cString randomWord(int length) override;
+
+ private:
+  // The word at or after byte `offset`: the run of letters holding the probe, or else the run that
+  // starts just after it; where the text ends right after the probe, the last word before it.
+  // *cut (when `cut` is not null) tells whether the run reached the window's last character, so
+  // that the word may go on beyond it.
+  cString wordAt(std::int64_t offset, bool* cut = nullptr);
+
+  cString _filename;
+  std::unique_ptr<TextFile> _fp;  // the open words file; null while none is open
+  std::int64_t _size = 0;         // the file's size in bytes, CRs included; 0 while none is open
+};
