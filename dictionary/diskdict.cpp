@@ -3,8 +3,8 @@
 #include "dictionary/diskdict.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "support/ascii.h"
 #include "support/assert.h"
@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int WINDOW_SIZE = 32;    // characters read around each probe
 constexpr int WINDOW_BEFORE = 20;  // bytes the window starts before the probe
 constexpr int RANDOM_WORD_DRAWS = 100;
 
@@ -26,12 +25,8 @@ bool DiskDictionary::open(const cString& filename, cString* error) {
   _size = 0;
   auto file = std::make_unique<TextFile>();
   if (!file->open(_filename)) {
-    if (error != nullptr) {
-      char message[300];
-      std::snprintf(message, sizeof message, "Error opening '%s' for reading",
-                    static_cast<const char*>(_filename));
-      *error = message;
-    }
+    if (error != nullptr)
+      *error = ("Error opening '" + std::string(_filename) + "' for reading").c_str();
     return false;
   }
   _size = file->size();
@@ -43,17 +38,18 @@ bool DiskDictionary::contains(const char* word) {
   GW_ASSERT(word);
   std::int64_t low = 0;
   std::int64_t high = _size;
+  char found[WINDOW_SIZE + 1];
   while (low < high) {
     std::int64_t probe = low + (high - low) / 2;
     if (probe == low || probe == high) return false;
-    bool cut = false;
-    cString found = wordAt(probe, &cut);
-    if (found.length() == 0) return false;
+    bool cut = readWordAt(probe, found);
+    if (found[0] == '\0') return false;
     int order = std::strcmp(found, word);  // unsigned bytes; a prefix sorts first
     // A word cut by the window's end may go on beyond it. A byte further on, the window shows one
     // more character of it (or the same text again where the byte it drops is a CR).
     for (std::int64_t next = probe + 1; order == 0 && cut; ++next) {
-      order = std::strcmp(wordAt(next, &cut), word);
+      cut = readWordAt(next, found);
+      order = std::strcmp(found, word);
     }
     if (order == 0) return true;
     (order > 0 ? high : low) = probe;
@@ -77,13 +73,18 @@ cString DiskDictionary::randomWord(int length) {
   return cString();
 }
 
-cString DiskDictionary::wordAt(std::int64_t offset, bool* cut) {
+cString DiskDictionary::wordAt(std::int64_t offset) {
+  char word[WINDOW_SIZE + 1];
+  readWordAt(offset, word);
+  return cString(word);
+}
+
+bool DiskDictionary::readWordAt(std::int64_t offset, char* word) {
   GW_ASSERT(_fp);
   int probe = offset > WINDOW_BEFORE ? WINDOW_BEFORE : static_cast<int>(offset);
   _fp->seek(offset - probe);
-  char window[WINDOW_SIZE + 1];
-  int count = _fp->read(window, WINDOW_SIZE);
-  auto isLetterAt = [&](int i) { return i < count && isAsciiLetter(window[i]); };
+  int count = _fp->read(word, WINDOW_SIZE);
+  auto isLetterAt = [&](int i) { return i < count && isAsciiLetter(word[i]); };
   int start = probe;
   if (isLetterAt(probe)) {
     while (start > 0 && isLetterAt(start - 1)) --start;
@@ -97,7 +98,7 @@ cString DiskDictionary::wordAt(std::int64_t offset, bool* cut) {
   }
   int end = start;
   while (isLetterAt(end)) ++end;
-  if (cut != nullptr) *cut = end == WINDOW_SIZE;
-  window[end] = '\0';
-  return cString(window + start);
+  std::memmove(word, word + start, static_cast<std::size_t>(end - start));
+  word[end - start] = '\0';
+  return end == WINDOW_SIZE;
 }

@@ -11,8 +11,8 @@
 // Looks words up in a words file sorted by unsigned byte value (LF or CR LF line ends). Each probe
 // reads a 32-character window that starts 20 bytes before it and takes the word there. Every word
 // of up to 11 letters is found (a one-letter first word excepted) and no absent one is; a longer
-// word may be cut at the window's end, which can misorder it against a longer word sought. Counting and indexing fall
-// back to Dictionary's answers (-1, ""). Not copyable; one thread at a time.
+// word may be cut at the window's end, which can misorder it against a longer word sought. Counting
+// and indexing fall back to Dictionary's answers (-1, ""). Not copyable; one thread at a time.
 class DiskDictionary : public Dictionary {
  public:
   DiskDictionary() = default;
@@ -34,11 +34,15 @@ class DiskDictionary : public Dictionary {
   cString randomWord(int length) override;
 
  private:
+  static constexpr int WINDOW_SIZE = 32;  // characters read around each probe
+
   // The word at or after byte `offset`: the run of letters holding the probe, or else the run that
   // starts just after it; where the text ends right after the probe, the last word before it.
-  // *cut (when `cut` is not null) tells whether the run reached the window's last character, so
-  // that the word may go on beyond it.
-  cString wordAt(std::int64_t offset, bool* cut = nullptr);
+  cString wordAt(std::int64_t offset);
+
+  // The word of wordAt(offset), written to `word` (WINDOW_SIZE + 1 bytes) without allocating.
+  // Returns true when the run reached the window's last character: the word may go on beyond it.
+  bool readWordAt(std::int64_t offset, char* word);
 
   cString _filename;
   std::unique_ptr<TextFile> _fp;  // the open words file; null while none is open

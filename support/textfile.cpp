@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <algorithm>
 
 #include "support/assert.h"
 
@@ -88,41 +89,42 @@ void TextFile::seek(std::int64_t offset) {
 
 int TextFile::read(char* buffer, int count) {
   GW_ASSERT(buffer && count >= 0);
-  int arrived = 0;
-  for (int c; arrived < count && (c = nextCharacter()) >= 0;)
-    buffer[arrived++] = static_cast<char>(c);
-  return arrived;
+  return take(buffer, count, std::max(count, MIN_REFILL));
 }
 
 int TextFile::readLine(char* line, int size) {
   GW_ASSERT(line && size >= 2);
   int stored = 0;
-  for (int c; stored < size - 1 && (c = nextCharacter()) >= 0;) {
-    line[stored++] = static_cast<char>(c);
+  for (char c; stored < size - 1 && take(&c, 1, BUFFER_SIZE) == 1;) {
+    line[stored++] = c;
     if (c == '\n') break;
   }
   line[stored] = '\0';
   return stored;
 }
 
-int TextFile::nextCharacter() {
+int TextFile::take(char* out, int count, int refill) {
   GW_ASSERT(isOpen());
-  while (!_textEnded) {
+  int arrived = 0;
+  while (arrived < count && !_textEnded) {
     std::int64_t index = _position - _bufferStart;
-    if ((index < 0 || index >= _bufferLength) && !fillBuffer()) return -1;
-    char c = _buffer[_position - _bufferStart];
-    ++_position;
-    if (c == END_OF_TEXT)
-      _textEnded = true;
-    else if (c != '\r')
-      return static_cast<unsigned char>(c);
+    if ((index < 0 || index >= _bufferLength) && !fillBuffer(refill)) break;
+    const char* byte = _buffer + (_position - _bufferStart);
+    const char* end = _buffer + _bufferLength;
+    for (; byte < end && arrived < count && !_textEnded; ++byte) {
+      if (*byte == END_OF_TEXT)
+        _textEnded = true;
+      else if (*byte != '\r')
+        out[arrived++] = *byte;
+    }
+    _position = _bufferStart + (byte - _buffer);
   }
-  return -1;
+  return arrived;
 }
 
-bool TextFile::fillBuffer() {
-  long count = readAt(_fd, _position, _buffer, BUFFER_SIZE);
+bool TextFile::fillBuffer(int count) {
+  long arrived = readAt(_fd, _position, _buffer, std::min(count, BUFFER_SIZE));
   _bufferStart = _position;
-  _bufferLength = count > 0 ? static_cast<int>(count) : 0;
+  _bufferLength = arrived > 0 ? static_cast<int>(arrived) : 0;
   return _bufferLength > 0;
 }

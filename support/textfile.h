@@ -38,12 +38,18 @@ class TextFile {
 
  private:
   static constexpr int BUFFER_SIZE = 4096;
+  // The least a short read fetches: enough that nearby reads, such as the last probes of a
+  // binary search, are served from the buffer without another call to the system.
+  static constexpr int MIN_REFILL = 256;
 
-  // The next character of the text, or -1 when the text has ended.
-  int nextCharacter();
+  // Moves up to `count` characters of the text to `out` and returns how many arrived. When the
+  // buffer runs out it is refilled with up to `refill` bytes, so that a short read costs only a
+  // short read of the file.
+  int take(char* out, int count, int refill);
 
-  // Loads the buffer from the current position; false at the end of the file.
-  bool fillBuffer();
+  // Loads up to `count` bytes (at most BUFFER_SIZE) from the current position; false at the end
+  // of the file.
+  bool fillBuffer(int count);
 
   int _fd = -1;
   std::int64_t _position = 0;     // the file byte that the next read takes first

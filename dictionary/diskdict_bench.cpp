@@ -1,0 +1,129 @@
+// Benchmark of DiskDictionary::contains on the shipped list and on a generated list of a million
+// words, beside the same search done with plain positioned reads of raw bytes: the floor for a
+// search that keeps nothing of the list in memory. Built by ./check, run by hand.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "dictionary/diskdict.h"
+#include "support/random.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+// The binary search of DiskDictionary on raw bytes: one pread of the 32-byte window per probe.
+bool floorContains(int fd, std::int64_t size, const char* word) {
+  std::int64_t low = 0;
+  std::int64_t high = size;
+  while (low < high) {
+    std::int64_t probe = low + (high - low) / 2;
+    if (probe == low || probe == high) return false;
+    std::int64_t start = probe > 20 ? probe - 20 : 0;
+    char window[33];
+    ssize_t count = pread(fd, window, 32, start);
+    if (count <= 0) return false;
+    auto isLetter = [&](std::int64_t i) {
+      return i < count && window[i] >= 'A' && window[i] <= 'Z';
+    };
+    std::int64_t first = probe - start;
+    if (isLetter(first)) {
+      while (first > 0 && isLetter(first - 1)) --first;
+    } else {
+      ++first;
+    }
+    std::int64_t end = first;
+    while (isLetter(end)) ++end;
+    window[end] = '\0';
+    int order = std::strcmp(window + first, word);
+    if (order == 0) return true;
+    (order > 0 ? high : low) = probe;
+  }
+  return false;
+}
+
+struct WordsFile {
+  std::string path;
+  std::vector<std::string> lookups;  // present words and as many absent ones, shuffled by draws
+};
+
+std::vector<std::string> readWords(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> words;
+  for (std::string word; std::getline(in, word);) words.push_back(word);
+  return words;
+}
+
+WordsFile prepare(const std::string& path) {
+  std::vector<std::string> words = readWords(path);
+  WordsFile file{path, {}};
+  seedRandom(99);
+  for (int i = 0; i < 4096; ++i) {
+    std::string word =
+        words[static_cast<size_t>(drawRandom() * 32768 + drawRandom()) % words.size()];
+    file.lookups.push_back(i % 2 == 0 ? word : word + "Q");
+  }
+  return file;
+}
+
+const WordsFile& shippedList() {
+  static const WordsFile file = prepare(SHIPPED_WORDS);
+  return file;
+}
+
+const WordsFile& millionWords() {
+  static TempFolder folder;
+  static const WordsFile file = [] {
+    std::set<std::string> words;
+    seedRandom(5);
+    while (words.size() < 1000000) {
+      std::string word(static_cast<size_t>(4 + drawRandom() % 9), 'A');
+      for (char& c : word) c = static_cast<char>('A' + drawRandom() % 26);
+      words.insert(word);
+    }
+    std::string text;
+    for (const std::string& word : words) text += word + "\n";
+    return prepare(folder.write("million.txt", text));
+  }();
+  return file;
+}
+
+void runDiskDictionary(benchmark::State& state, const WordsFile& file) {
+  DiskDictionary dictionary;
+  dictionary.open(file.path.c_str(), nullptr);
+  size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        dictionary.contains(file.lookups[next++ % file.lookups.size()].c_str()));
+  }
+}
+
+void runFloor(benchmark::State& state, const WordsFile& file) {
+  int fd = ::open(file.path.c_str(), O_RDONLY);
+  std::int64_t size = lseek(fd, 0, SEEK_END);
+  size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        floorContains(fd, size, file.lookups[next++ % file.lookups.size()].c_str()));
+  }
+  ::close(fd);
+}
+
+void DiskDictionaryShipped(benchmark::State& state) { runDiskDictionary(state, shippedList()); }
+void FloorShipped(benchmark::State& state) { runFloor(state, shippedList()); }
+void DiskDictionaryMillion(benchmark::State& state) { runDiskDictionary(state, millionWords()); }
+void FloorMillion(benchmark::State& state) { runFloor(state, millionWords()); }
+
+BENCHMARK(DiskDictionaryShipped);
+BENCHMARK(FloorShipped);
+BENCHMARK(DiskDictionaryMillion);
+BENCHMARK(FloorMillion);
+
+}  // namespace
+
+BENCHMARK_MAIN();
