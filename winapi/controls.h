@@ -1,0 +1,145 @@
+// Inside the stand-in: the four control classes of a dialog template (button, edit, static, list
+// box) as FLTK widgets that are also Windows, each with the messages of its Win32 class.
+#pragma once
+
+#include <FL/Fl.H>
+#include <FL/Fl_Browser.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Widget.H>
+
+#include <string>
+
+#include "winapi/resfile.h"
+#include "winapi/window.h"
+
+namespace winapi {
+
+// The FLTK font that stands in for the template's font ("MS Sans Serif").
+const Fl_Font DIALOG_FONT = FL_HELVETICA;
+
+// Where a control goes in its dialog and the size of its font, in pixels.
+struct ControlPlace {
+  int x, y, w, h;
+  int fontSize;
+};
+
+// What every control shares: its id, style and window text, and the dialog it belongs to.
+class Control : public Window {
+ public:
+  Control(Dialog& dialog, const DialogItem& item);
+
+  Dialog& dialog() override { return _dialog; }
+  int id() const override { return _id; }
+  std::string text() const override { return _text; }
+  void setText(const char* text) override { _text = text; }
+
+  DWORD style() const { return _style; }
+  // A push button (either kind); Enter presses it while it has the focus.
+  virtual bool isPushButton() const { return false; }
+
+ private:
+  Dialog& _dialog;
+  int _id;
+  DWORD _style;
+  std::string _text;
+};
+
+// True for the classes the stand-in makes: button, edit, static and list box, given by atom.
+bool isKnownControlClass(const DialogItem& item);
+
+// Makes the control of `item` in `dialog`, which must be the current FLTK group; null for a class
+// that isKnownControlClass rejects.
+Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+
+// A control on FLTK widget class `Base`: it leaves Tab, Enter and Escape to the dialog, as no
+// control of these classes wants them on Win32, takes no keys behind a message box, and records
+// the focus that FLTK gives it.
+template <class Base>
+class ControlWidget : public Base, public Control {
+ public:
+  ControlWidget(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+      : Base(place.x, place.y, place.w, place.h), Control(dialog, item) {}
+
+  Fl_Widget& widget() override { return *this; }
+
+  int handle(int event) override {
+    bool key = event == FL_KEYBOARD || event == FL_SHORTCUT;
+    if (key && (isDialogKey() || isBehindModal(*this))) return 0;
+    int used = Base::handle(event);
+    if (event == FL_FOCUS && used) noteFocus(hwnd());
+    return used;
+  }
+
+ private:
+  static bool isDialogKey() {
+    int key = Fl::event_key();
+    return key == FL_Tab || key == FL_Enter || key == FL_KP_Enter || key == FL_Escape;
+  }
+};
+
+// Class 0x80, BS_PUSHBUTTON or BS_DEFPUSHBUTTON: a click, its mnemonic ("&X": Alt+X) or Space
+// while it has the focus sends WM_COMMAND BN_CLICKED to the dialog.
+class Button : public ControlWidget<Fl_Button> {
+ public:
+  Button(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  void setText(const char* text) override;
+  bool isPushButton() const override { return true; }
+  bool isDefault() const { return (style() & 0xF) == BS_DEFPUSHBUTTON; }
+  void click();
+
+ protected:
+  void draw() override;
+};
+
+// An FLTK widget that draws its label as it is ('@' and '&' have no special meaning), in its label
+// font and colour, with its alignment.
+class LiteralText : public Fl_Widget {
+ public:
+  LiteralText(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {}
+
+ protected:
+  void draw() override;
+};
+
+// Class 0x82: text left-aligned and wrapped at word breaks.
+class Static : public ControlWidget<LiteralText> {
+ public:
+  Static(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  void setText(const char* text) override;
+};
+
+// Class 0x81, single line: EM_LIMITTEXT limits what the user types or pastes (not WM_SETTEXT);
+// ES_UPPERCASE turns typed and pasted a-z into A-Z.
+class Edit : public ControlWidget<Fl_Input> {
+ public:
+  Edit(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  int handle(int event) override;
+  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  std::string text() const override { return value(); }
+  void setText(const char* text) override;
+
+ private:
+  int insertText(int event);
+};
+
+// Class 0x83, not sorted: lines are kept and drawn literally ('@' and tabs are plain
+// characters), one per row, and LB_SETTOPINDEX scrolls by whole lines.
+class ListBox : public ControlWidget<Fl_Browser> {
+ public:
+  ListBox(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  void item_draw(void* item, int x, int y, int w, int h) const override;
+  int item_width(void* item) const override;
+
+ private:
+  LRESULT lineText(WPARAM index, char* buffer) const;
+  LRESULT lineLength(WPARAM index) const;
+  LRESULT setTopIndex(WPARAM index);
+  LRESULT topIndex() const;
+  int lineHeight() const;
+};
+
+}  // namespace winapi

@@ -1,0 +1,105 @@
+// Making dialogs: the template from the module's resources, dialog units measured in the dialog
+// font, and the calls that create, run, end and destroy a dialog.
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include <cstdlib>
+
+#include "winapi/dialog.h"
+#include "winapi/resources.h"
+
+namespace winapi {
+
+namespace {
+
+const std::uint16_t DIALOG_RESOURCE = 5;  // RT_DIALOG
+const double FOREVER = 1e20;              // seconds: Fl::wait until something happens
+
+bool findTemplate(HINSTANCE instance, LPCSTR name, DialogTemplate* dialogTemplate) {
+  if (instance != nullptr && instance != GetModuleHandleA(nullptr)) return false;
+  ULONG_PTR ordinal = reinterpret_cast<ULONG_PTR>(name);
+  const ResourceEntry* entry =
+      ordinal <= 0xFFFF
+          ? findResource(moduleResources(), DIALOG_RESOURCE, static_cast<std::uint16_t>(ordinal))
+          : findResource(moduleResources(), DIALOG_RESOURCE, name);
+  if (entry == nullptr || !parseDialogTemplate(entry->data, dialogTemplate, nullptr)) return false;
+  for (const DialogItem& item : dialogTemplate->items) {
+    if (!isKnownControlClass(item)) return false;
+  }
+  return true;
+}
+
+// Builds the dialog and sends WM_INITDIALOG; the first tab stop gets the focus if the procedure
+// returns TRUE. Null if the template is unusable or the procedure destroyed the dialog.
+Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param) {
+  DialogTemplate dialogTemplate;
+  if (!findTemplate(instance, name, &dialogTemplate)) return nullptr;
+  Dialog* dialog = new Dialog(dialogTemplate, proc);
+  HWND hwnd = dialog->hwnd();
+  Control* first = dialog->firstTabStop();
+  WPARAM firstHwnd = first ? reinterpret_cast<WPARAM>(first->hwnd()) : 0;
+  LRESULT setFocus = SendMessageA(hwnd, WM_INITDIALOG, firstHwnd, param);
+  if (findWindow(hwnd) == nullptr) return nullptr;
+  if (setFocus && first != nullptr) SetFocus(first->hwnd());
+  return dialog;
+}
+
+}  // namespace
+
+int mulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  long long product = static_cast<long long>(number) * numerator;
+  bool negative = (product < 0) != (denominator < 0);
+  long long divisor = std::llabs(denominator);
+  long long quotient = (std::llabs(product) + divisor / 2) / divisor;
+  return static_cast<int>(negative ? -quotient : quotient);
+}
+
+int averageCharWidth(int alphabetWidth) { return (alphabetWidth / 26 + 1) / 2; }
+
+int dialogFontSize(int pointSize) { return mulDiv(pointSize > 0 ? pointSize : 8, 96, 72); }
+
+BaseUnits measureBaseUnits(int fontSize) {
+  fl_font(DIALOG_FONT, fontSize);
+  double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  return {averageCharWidth(static_cast<int>(alphabet + 0.5)), fl_height()};
+}
+
+}  // namespace winapi
+
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+  winapi::Dialog* dialog =
+      winapi::createDialog(hInstance, lpTemplateName, lpDialogFunc, dwInitParam);
+  if (dialog == nullptr) return -1;
+  HWND hwnd = dialog->hwnd();
+  if (!dialog->ended()) dialog->show();
+  while (winapi::findWindow(hwnd) != nullptr && !dialog->ended()) Fl::wait(winapi::FOREVER);
+  if (winapi::findWindow(hwnd) == nullptr) return 0;
+  INT_PTR result = dialog->result();
+  dialog->destroy();
+  return result;
+}
+
+HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+  winapi::Dialog* dialog =
+      winapi::createDialog(hInstance, lpTemplateName, lpDialogFunc, dwInitParam);
+  if (dialog == nullptr) return nullptr;
+  if (dialog->style() & WS_VISIBLE) dialog->show();
+  return dialog->hwnd();
+}
+
+BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
+  winapi::Dialog* dialog = winapi::findDialog(hDlg);
+  if (dialog == nullptr) return FALSE;
+  dialog->endDialog(nResult);
+  return TRUE;
+}
+
+BOOL WINAPI DestroyWindow(HWND hWnd) {
+  winapi::Dialog* dialog = winapi::findDialog(hWnd);
+  if (dialog == nullptr) return FALSE;
+  dialog->destroy();
+  return TRUE;
+}

@@ -1,0 +1,84 @@
+// The single-line edit control: typed and pasted text is upper-cased for ES_UPPERCASE and cut to
+// the EM_LIMITTEXT limit before FLTK's input widget inserts it; WM_SETTEXT is never limited.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "winapi/controls.h"
+
+namespace winapi {
+
+namespace {
+
+// Win32's default limit of a new edit control, and what EM_LIMITTEXT 0 means for a single line.
+const int DEFAULT_LIMIT = 32767;
+const int NO_LIMIT = 0x7FFFFFFE;
+
+// A key press that inserts its text, rather than a control key, a shortcut or a movement.
+bool isTypedText() {
+  if (Fl::event_length() == 0 || Fl::event_state(FL_CTRL | FL_ALT | FL_META)) return false;
+  unsigned char first = static_cast<unsigned char>(Fl::event_text()[0]);
+  return first >= 0x20 && first != 0x7F;
+}
+
+// FLTK marks a pasted image; text from its own selection comes with an empty type.
+bool isPastedText() {
+  const char* type = Fl::event_clipboard_type();
+  bool image = type != nullptr && std::strcmp(type, Fl::clipboard_image) == 0;
+  return Fl::event_text() != nullptr && !image;
+}
+
+void upperCase(std::string* text) {
+  for (char& c : *text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+}
+
+}  // namespace
+
+Edit::Edit(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+    : ControlWidget<Fl_Input>(dialog, item, place) {
+  textfont(DIALOG_FONT);
+  textsize(place.fontSize);
+  maximum_size(DEFAULT_LIMIT);
+  value(item.text.c_str());
+}
+
+// As on Win32, the caret goes to the start with nothing selected.
+void Edit::setText(const char* text) {
+  value(text);
+  position(0);
+}
+
+int Edit::handle(int event) {
+  bool inserts = (event == FL_KEYBOARD && isTypedText()) || (event == FL_PASTE && isPastedText());
+  return inserts ? insertText(event) : ControlWidget<Fl_Input>::handle(event);
+}
+
+// Hands FLTK the event with its text changed to what Win32 would insert; a full control takes
+// nothing (Win32 beeps).
+int Edit::insertText(int event) {
+  std::string text(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()));
+  if (style() & ES_UPPERCASE) upperCase(&text);
+  int room = maximum_size() - size() + std::abs(mark() - position());
+  if (room <= 0) return 1;
+  if (text.size() > static_cast<std::size_t>(room)) text.resize(static_cast<std::size_t>(room));
+
+  char* eventText = Fl::e_text;
+  int eventLength = Fl::e_length;
+  Fl::e_text = text.data();
+  Fl::e_length = static_cast<int>(text.size());
+  int used = ControlWidget<Fl_Input>::handle(event);
+  Fl::e_text = eventText;
+  Fl::e_length = eventLength;
+  return used;
+}
+
+LRESULT Edit::message(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != EM_LIMITTEXT) return Control::message(msg, wParam, lParam);
+  bool unlimited = wParam == 0 || wParam > static_cast<WPARAM>(NO_LIMIT);
+  maximum_size(unlimited ? NO_LIMIT : static_cast<int>(wParam));
+  return 0;
+}
+
+}  // namespace winapi

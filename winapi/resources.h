@@ -1,0 +1,20 @@
+// Inside the stand-in: this executable's module, whose resources are the .res image linked into
+// it (WINAPI_RESOURCES), and the icons that LoadIconA makes from them.
+#pragma once
+
+#include <vector>
+
+#include "winapi/resfile.h"
+#include "winapi/winapi.h"
+
+class Fl_RGB_Image;
+
+namespace winapi {
+
+// The entries of WINAPI_RESOURCES, read on first use; empty if the image is malformed.
+const std::vector<ResourceEntry>& moduleResources();
+
+// The image of an icon that LoadIconA returned, or null (also for a NULL icon).
+const Fl_RGB_Image* iconImage(HICON icon);
+
+}  // namespace winapi

@@ -1,0 +1,137 @@
+// Window handles and the calls that work on any window, dialog or control: messages, ids,
+// showing, enabling and text.
+#include "winapi/window.h"
+
+#include <FL/Fl_Widget.H>
+
+#include <cstring>
+#include <map>
+
+#include "winapi/dialog.h"
+
+namespace winapi {
+
+namespace {
+
+// Every live window by handle. Handles count up and are never reused, so a stale one stays unknown.
+std::map<HWND, Window*>& liveWindows() {
+  static std::map<HWND, Window*> windows;
+  return windows;
+}
+
+std::uintptr_t nextHandle = 0x10010;
+
+bool isDialog(Window& window) { return static_cast<Window*>(&window.dialog()) == &window; }
+
+// Win32's WS_VISIBLE of the window itself: a dialog has it while shown, a control by its own flag.
+bool hasVisibleStyle(Window& window) {
+  return isDialog(window) ? window.dialog().shown() != 0 : window.widget().visible() != 0;
+}
+
+}  // namespace
+
+Window::Window() : _hwnd(reinterpret_cast<HWND>(nextHandle)) {
+  nextHandle += 4;
+  liveWindows()[_hwnd] = this;
+}
+
+Window::~Window() { forget(); }
+
+void Window::forget() {
+  if (liveWindows().erase(_hwnd) != 0 && GetFocus() == _hwnd) SetFocus(nullptr);
+}
+
+LRESULT Window::message(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_SETTEXT:
+      setText(lParam ? reinterpret_cast<const char*>(lParam) : "");
+      return TRUE;
+    case WM_GETTEXT:
+      return copyText(text(), wParam, reinterpret_cast<char*>(lParam));
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(text().size());
+    default:
+      return 0;
+  }
+}
+
+Window* findWindow(HWND hwnd) {
+  auto found = liveWindows().find(hwnd);
+  return found == liveWindows().end() ? nullptr : found->second;
+}
+
+LRESULT copyText(const std::string& text, WPARAM size, char* buffer) {
+  if (size == 0 || buffer == nullptr) return 0;
+  std::size_t count = text.size() < size ? text.size() : static_cast<std::size_t>(size - 1);
+  std::memcpy(buffer, text.data(), count);
+  buffer[count] = '\0';
+  return static_cast<LRESULT>(count);
+}
+
+}  // namespace winapi
+
+LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  return window ? window->message(Msg, wParam, lParam) : 0;
+}
+
+LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
+                                   LPARAM lParam) {
+  return SendMessageA(GetDlgItem(hDlg, nIDDlgItem), Msg, wParam, lParam);
+}
+
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
+  winapi::Dialog* dialog = winapi::findDialog(hDlg);
+  winapi::Control* control = dialog ? dialog->control(nIDDlgItem) : nullptr;
+  return control ? control->hwnd() : nullptr;
+}
+
+int WINAPI GetDlgCtrlID(HWND hWnd) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  return window ? window->id() : 0;
+}
+
+BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  if (window == nullptr) return FALSE;
+  bool wasVisible = winapi::hasVisibleStyle(*window);
+  if (nCmdShow == SW_HIDE) {
+    window->widget().hide();
+  } else {
+    window->widget().show();
+  }
+  return wasVisible ? TRUE : FALSE;
+}
+
+BOOL WINAPI IsWindowVisible(HWND hWnd) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  if (window == nullptr) return FALSE;
+  bool visible = winapi::hasVisibleStyle(*window) && window->dialog().shown();
+  return visible ? TRUE : FALSE;
+}
+
+BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  if (window == nullptr) return FALSE;
+  Fl_Widget& widget = window->widget();
+  bool wasDisabled = !widget.active();
+  if (bEnable) {
+    widget.activate();
+  } else {
+    widget.deactivate();
+    if (GetFocus() == hWnd) SetFocus(nullptr);
+  }
+  return wasDisabled ? TRUE : FALSE;
+}
+
+BOOL WINAPI IsWindowEnabled(HWND hWnd) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  return window && window->widget().active() ? TRUE : FALSE;
+}
+
+int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
+  if (nMaxCount <= 0) return 0;
+  LRESULT copied = SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
+                                reinterpret_cast<LPARAM>(lpString));
+  return static_cast<int>(copied);
+}
