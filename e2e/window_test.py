@@ -87,6 +87,25 @@ class WindowTest(unittest.TestCase):
         self.desktop.close("Glyphwise")
         self.assertEqual(self.finish(game), (1, ""))
 
+    def test_assertion_report_shows_two_boxes_and_exits_with_3(self):
+        # The debugger stops the game in its dialog procedure and makes an assertion fail there,
+        # as a fault in the program would; the product has no hook for it.
+        d = self.desktop
+        with open(os.path.join(self.folder.name, "words.txt"), "w") as file:
+            file.write(WORDS)
+        game = d.start(["gdb", "-batch", "-ex", "break MainDialogProc", "-ex", "run", "-ex",
+                        "call ((void (*)(const char*, const char*, int)) assertionFailed)"
+                        "(\"_fp\", \"dictionary/diskdict.cpp\", 57)", PROGRAM], self.folder.name)
+        caption = os.path.basename(PROGRAM)
+        d.wait_for_window(caption)
+        d.screenshot("01-assertion")
+        d.keys("Return")
+        d.wait_for_window(caption)
+        d.screenshot("02-termination")
+        d.keys("Return")
+        _, output = self.finish(game)
+        self.assertIn("exited with code 03", output)
+
     def test_missing_words_file_shows_only_a_box(self):
         d = self.desktop
         game = self.start(words=None)
