@@ -43,10 +43,6 @@ class Cursor {
 
   void skip(std::size_t count) { take(count); }
 
-  void copy(std::size_t count, std::vector<std::uint8_t>* out) {
-    if (take(count)) out->assign(_bytes + _position - count, _bytes + _position);
-  }
-
   // A NUL-terminated UTF-16 string; code units above 255 become '?'.
   std::string string() {
     std::string text;
@@ -117,12 +113,6 @@ bool isMarker(const ResourceEntry& entry) {
          entry.name.ordinal == 0 && entry.data.empty();
 }
 
-// A dialog's menu or class: an empty string means none, kept as ordinal 0.
-ResourceId menuOrClass(Cursor* in) {
-  ResourceId id = in->nameOrOrdinal();
-  return !id.isOrdinal && id.name.empty() ? ResourceId() : id;
-}
-
 void readItem(Cursor* in, DialogItem* item) {
   in->alignTo4();
   item->style = in->dword();
@@ -132,12 +122,9 @@ void readItem(Cursor* in, DialogItem* item) {
   item->cx = in->shortInt();
   item->cy = in->shortInt();
   item->id = in->word();
-  ResourceId windowClass = in->nameOrOrdinal();
-  item->classAtom = windowClass.ordinal;
-  item->className = windowClass.name;
-  ResourceId title = in->nameOrOrdinal();  // an ordinal names a resource, written "#n" as in Win32
-  item->text = title.isOrdinal ? "#" + std::to_string(title.ordinal) : title.name;
-  in->copy(in->word(), &item->creationData);
+  item->classAtom = in->nameOrOrdinal().ordinal;
+  item->text = in->nameOrOrdinal().name;
+  in->skip(in->word());  // creation data
 }
 
 // Where the parts of an icon image lie, in bytes from the start of its data.
@@ -146,10 +133,6 @@ struct IconLayout {
   std::size_t paletteStart = 0, colours = 0;
   std::size_t xorStart = 0, xorStride = 0, andStart = 0, andStride = 0;
 };
-
-bool isSupportedBitCount(int bitCount) {
-  return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 24 || bitCount == 32;
-}
 
 // Reads and checks the BITMAPINFOHEADER: the image's size, bit count and palette.
 bool readIconHeader(const std::vector<std::uint8_t>& data, IconLayout* layout, std::string* error) {
@@ -170,8 +153,10 @@ bool readIconHeader(const std::vector<std::uint8_t>& data, IconLayout* layout, s
       doubledHeight > 2 * MAX_ICON_SIZE || doubledHeight % 2 != 0) {
     return fail(error, "icon image size is out of range");
   }
-  if (!isSupportedBitCount(bitCount)) return fail(error, "icon image bit count is unsupported");
-  std::size_t paletteSize = bitCount <= 8 ? std::size_t{1} << bitCount : 0;
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8) {
+    return fail(error, "icon image bit count is unsupported");
+  }
+  std::size_t paletteSize = std::size_t{1} << bitCount;
   if (coloursUsed > paletteSize) return fail(error, "icon palette is too large");
   layout->width = width;
   layout->height = doubledHeight / 2;
@@ -195,18 +180,15 @@ bool locateIconBitmaps(std::size_t dataSize, IconLayout* layout, std::string* er
   return true;
 }
 
-// The RGB of pixel x in the stored row at `row` (an offset into data). False when a palette
-// index lies outside the palette.
+// The RGB of pixel x in the stored row at `row` (an offset into data): its palette entry. False
+// when the index lies outside the palette.
 bool readPixel(const std::vector<std::uint8_t>& data, const IconLayout& layout, std::size_t row,
                std::size_t x, std::uint8_t* rgb) {
   std::size_t bits = x * static_cast<std::size_t>(layout.bitCount);
-  const std::uint8_t* colour = data.data() + row + bits / 8;
-  if (layout.bitCount <= 8) {
-    auto shift = static_cast<unsigned>(8 - layout.bitCount) - bits % 8;
-    std::size_t index = (data[row + bits / 8] >> shift) & ((1u << layout.bitCount) - 1);
-    if (index >= layout.colours) return false;
-    colour = data.data() + layout.paletteStart + index * 4;
-  }
+  auto shift = static_cast<unsigned>(8 - layout.bitCount) - bits % 8;
+  std::size_t index = (data[row + bits / 8] >> shift) & ((1u << layout.bitCount) - 1);
+  if (index >= layout.colours) return false;
+  const std::uint8_t* colour = data.data() + layout.paletteStart + index * 4;
   rgb[0] = colour[2];
   rgb[1] = colour[1];
   rgb[2] = colour[0];
@@ -291,8 +273,8 @@ bool parseDialogTemplate(const std::vector<std::uint8_t>& data, DialogTemplate* 
   dialog->y = in.shortInt();
   dialog->cx = in.shortInt();
   dialog->cy = in.shortInt();
-  dialog->menu = menuOrClass(&in);
-  dialog->windowClass = menuOrClass(&in);
+  in.nameOrOrdinal();  // menu
+  in.nameOrOrdinal();  // window class
   dialog->caption = in.string();
   if ((dialog->style & DS_SETFONT) != 0) {
     dialog->pointSize = in.word();

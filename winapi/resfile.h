@@ -44,9 +44,7 @@ struct DialogItem {
   std::int16_t x = 0, y = 0, cx = 0, cy = 0;  // dialog units
   std::uint16_t id = 0;
   std::uint16_t classAtom = 0;  // 0x80 button, 0x81 edit, 0x82 static, 0x83 list box; 0 if named
-  std::string className;        // when the class is given by name
-  std::string text;
-  std::vector<std::uint8_t> creationData;
+  std::string text;             // empty when the title is an ordinal (a resource reference)
 };
 
 // A dialog template in the plain (not extended) form.
@@ -54,16 +52,15 @@ struct DialogTemplate {
   std::uint32_t style = 0;
   std::uint32_t exStyle = 0;
   std::int16_t x = 0, y = 0, cx = 0, cy = 0;  // dialog units
-  ResourceId menu;                            // ordinal 0: no menu
-  ResourceId windowClass;                     // ordinal 0: the standard dialog class
   std::string caption;
   std::uint16_t pointSize = 0;  // with DS_SETFONT only
   std::string typeface;         // with DS_SETFONT only
   std::vector<DialogItem> items;
 };
 
-// Parses a plain dialog template (resource type 5). Returns false with *error (when not null)
-// set when the data is malformed or is the extended form.
+// Parses a plain dialog template (resource type 5), stepping over the menu, the window class,
+// class names and creation data, which the stand-in has no use for. Returns false with *error
+// (when not null) set when the data is malformed or is the extended form.
 bool parseDialogTemplate(const std::vector<std::uint8_t>& data, DialogTemplate* dialog,
                          std::string* error);
 
@@ -76,7 +73,7 @@ struct IconImage {
 };
 
 // Decodes the first image of the icon group named `groupName` (types 14 and 3). Handles 1, 4 and
-// 8-bit palette images and 24 and 32-bit images. Returns false with *error (when not null) set
-// when the group or its image is missing or malformed.
+// 8-bit palette images only. Returns false with *error (when not null) set when the group or its
+// image is missing, malformed or of another bit count.
 bool loadIcon(const std::vector<ResourceEntry>& entries, const char* groupName, IconImage* icon,
               std::string* error);
