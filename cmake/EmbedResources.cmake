@@ -1,3 +1,6 @@
+# Compiled resource files (.res) linked into programs: as the program's own resources on every
+# system, or as plain bytes that a program reads itself.
+
 # glyphwise_embed_resources(target res_file): links a compiled resource file (.res) into `target`
 # as WINAPI_RESOURCES and WINAPI_RESOURCES_SIZE (winapi/module.h), through a source generated at
 # build time; a change of the .res, and so of the .rc it comes from, regenerates and relinks it.
@@ -15,6 +18,25 @@ function(glyphwise_embed_resources target res_file)
     VERBATIM)
   target_sources(${target} PRIVATE ${source})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# glyphwise_program_resources(target res_file): gives the program or test `target` the resources of
+# `res_file` as its own. On Windows they become the executable's resource section (windres turns
+# the .res into an object), where the system finds them; elsewhere they are embedded as above for
+# the window stand-in.
+function(glyphwise_program_resources target res_file)
+  if(NOT WIN32)
+    glyphwise_embed_resources(${target} ${res_file})
+    return()
+  endif()
+  get_filename_component(name ${res_file} NAME_WE)
+  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}_res.obj)
+  add_custom_command(OUTPUT ${object}
+    COMMAND ${GLYPHWISE_WINDRES} -J res -O coff -i ${res_file} -o ${object}
+    DEPENDS ${res_file}
+    COMMENT "Linking ${name}.res into ${target}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${object})
 endfunction()
 
 # Run as a script (cmake -P) by the command above: writes SOURCE_FILE from the bytes of RES_FILE.

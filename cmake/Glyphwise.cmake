@@ -17,11 +17,25 @@ function(glyphwise_library name)
   glyphwise_warnings(${name})
 endfunction()
 
-# glyphwise_test(name source... [LINKS lib...]): a GoogleTest program, discovered by CTest.
+# glyphwise_test(name source... [DISPLAY] [LINKS lib...]): a GoogleTest program for CTest. Natively
+# each of its tests is discovered as a CTest test. A cross-built program is one CTest test, run by
+# the emulator (Wine): discovery would run it under Wine at build time, where GoogleTest's listing
+# ends its lines with CR LF. DISPLAY (the program opens windows) gives it a Wine prefix of its own,
+# used on the current display.
 function(glyphwise_test name)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "DISPLAY" "" "LINKS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main)
   glyphwise_warnings(${name})
-  gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+  if(NOT CMAKE_CROSSCOMPILING)
+    gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+    return()
+  endif()
+  if(ARG_DISPLAY)
+    list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 runner)
+    set_target_properties(${name} PROPERTIES
+      CROSSCOMPILING_EMULATOR "${runner};--display;${PROJECT_BINARY_DIR}/wineprefix-display")
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS unit)
 endfunction()

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "support/random.h"
+#include "support/stderrmatcher.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -166,7 +167,7 @@ TEST(DiskDictionaryTest, RandomWordNeedsAnOpenFile) {
   DiskDictionary dictionary;
   EXPECT_FALSE(dictionary.contains("ABLE"));
   EXPECT_EXIT(dictionary.randomWord(), ::testing::ExitedWithCode(3),
-              "Assertion failed: _fp, file diskdict, line [0-9]+\r\n");
+              standardErrorMatches("Assertion failed: _fp, file diskdict, line [0-9]+\r\n"));
 }
 
 TEST(DiskDictionaryTest, ShippedListIsSortedAndEveryGameWordIsFound) {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "support/stderrmatcher.h"
+
 namespace {
 
 const char* text(const cString& s) { return static_cast<const char*>(s); }
@@ -103,7 +105,8 @@ TEST(cStringDeathTest, GuardsReportTheirCondition) {
   for (const auto& row : rows) {
     std::string report = std::string("^\r\nAssertion failed: ") + row.condition +
                          ", file string, line [0-9]+\r\n\r\nAbnormal program termination\r\n$";
-    EXPECT_EXIT(row.action(), ::testing::ExitedWithCode(3), report) << row.condition;
+    EXPECT_EXIT(row.action(), ::testing::ExitedWithCode(3), standardErrorMatches(report))
+        << row.condition;
   }
 }
 

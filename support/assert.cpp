@@ -8,6 +8,7 @@
 #include <string_view>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #define writeStandardError(text, size) _write(2, text, static_cast<unsigned>(size))
 #else
@@ -18,8 +19,12 @@
 namespace {
 
 // Writes straight to the standard error descriptor, in binary, so that no stream buffer is
-// flushed and the runtime translates no line end.
+// flushed and the runtime translates no line end. Windows' runtime starts the descriptor in text
+// mode, which writes each LF as CR LF: it is switched to binary, as the process ends right after.
 void reportOnConsole(const char* text) {
+#ifdef _WIN32
+  _setmode(2, _O_BINARY);
+#endif
   std::string_view parts[] = {"\r\n", text, "\r\n"};
   for (std::string_view part : parts) {
     if (writeStandardError(part.data(), part.size()) < 0) return;

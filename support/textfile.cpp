@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <algorithm>
+#include <cstdio>  // SEEK_SET and SEEK_END, which only POSIX's <unistd.h> also declares
 
 #include "support/assert.h"
 
