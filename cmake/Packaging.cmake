@@ -1,0 +1,22 @@
+# Packages made by CPack: for Windows a zip of Glyphwise.exe beside its words list, the list's
+# notice and a short read-me; for Linux a .deb of the installed layout (see app/CMakeLists.txt).
+set(CPACK_PACKAGE_NAME glyphwise)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Glyphwise Authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Word-guessing game: find the secret word in few guesses")
+set(CPACK_PACKAGE_CONTACT "The Glyphwise Authors <authors@example.org>")
+
+if(WIN32)
+  install(TARGETS glyphwise RUNTIME DESTINATION .)
+  install(FILES data/words.txt data/words-notice.txt DESTINATION .)
+  install(FILES docs/windows-readme.txt DESTINATION . RENAME README.txt)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME windows-x64)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_PACKAGE_SECTION games)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+endif()
+include(CPack)
