@@ -37,111 +37,14 @@ std::string fileOf(const std::set<std::string>& words, const char* lineEnd, bool
 // Words close to the list's own that are not in it: prefixes, neighbours, lower case.
 std::set<std::string> absentNeighbours(const std::set<std::string>& words) {
   std::set<std::string> absent;
-  for (std::string word : words) {
-    absent.insert(word.substr(0, word.size() - 1));
-    absent.insert(word + "A");
-    std::string lower = word;
+  for (const std::string& word : words) {
+    std::string lower = word, next = word;
     lower[0] = static_cast<char>(lower[0] + 32);
-    absent.insert(lower);
-    word.back() = static_cast<char>(word.back() + 1);
-    absent.insert(word);
+    ++next.back();
+    absent.insert({word.substr(0, word.size() - 1), word + "A", lower, next});
   }
   for (const std::string& word : words) absent.erase(word);
   return absent;
-}
-
-void expectExactLookups(const std::string& bytes, const std::set<std::string>& words) {
-  TempFolder folder;
-  DiskDictionary dictionary;
-  ASSERT_TRUE(dictionary.open(folder.write("words.txt", bytes).c_str(), nullptr));
-  for (const std::string& word : words) {
-    bool firstOfOneLetter = word.size() == 1 && word == *words.begin();
-    if (word.size() <= 11 && !firstOfOneLetter) {
-      EXPECT_TRUE(dictionary.contains(word.c_str())) << word;
-    }
-  }
-  for (const std::string& word : absentNeighbours(words)) {
-    if (word.size() <= 11) {
-      EXPECT_FALSE(dictionary.contains(word.c_str())) << word;
-    }
-  }
-}
-
-TEST(DiskDictionaryTest, FindsEveryWordAndNoOtherInGeneratedLists) {
-  const std::set<std::string> words = makeWords();
-  for (const char* lineEnd : {"\n", "\r\n"}) {
-    for (bool finalLineEnd : {true, false}) {
-      SCOPED_TRACE(std::string(lineEnd == std::string("\n") ? "LF" : "CR LF") +
-                   (finalLineEnd ? "" : ", no final line end"));
-      expectExactLookups(fileOf(words, lineEnd, finalLineEnd), words);
-    }
-  }
-}
-
-TEST(DiskDictionaryTest, FindsWordsOfFilesShorterThanTheWindow) {
-  const std::set<std::string> lists[] = {
-      {"ABLE"}, {"AB", "CD"}, {"A", "BE", "CAT", "DOGS"}, {"ALPHA", "BETA", "GAMMA", "ZETA"}};
-  for (const auto& words : lists) {
-    expectExactLookups(fileOf(words, "\n", true), words);
-    expectExactLookups(fileOf(words, "\r\n", false), words);
-  }
-}
-
-TEST(DiskDictionaryTest, OneLetterFirstWordAndBlankLineAsBefore) {
-  TempFolder folder;
-  DiskDictionary dictionary;
-  ASSERT_TRUE(dictionary.open(folder.write("a.txt", "A\nBE\nCAT\n").c_str(), nullptr));
-  EXPECT_FALSE(dictionary.contains("A"));
-  EXPECT_TRUE(dictionary.contains("BE"));
-  // The first probe of this 14-byte file lands on the first of two line ends.
-  ASSERT_TRUE(dictionary.open(folder.write("b.txt", "ABLE\nBA\n\nCATS\n").c_str(), nullptr));
-  EXPECT_FALSE(dictionary.contains("ABLE"));
-}
-
-TEST(DiskDictionaryTest, EmptyFileOpensAndHoldsNothing) {
-  TempFolder folder;
-  DiskDictionary dictionary;
-  ASSERT_TRUE(dictionary.open(folder.write("empty.txt", "").c_str(), nullptr));
-  EXPECT_FALSE(dictionary.contains("ABLE"));
-  EXPECT_STREQ(dictionary.randomWord(), "");
-  EXPECT_STREQ(dictionary.randomWord(4), "");
-}
-
-TEST(DiskDictionaryTest, OpenReportsFailureAndKeepsErrorOnSuccess) {
-  TempFolder folder;
-  DiskDictionary dictionary;
-  cString error("untouched");
-  std::string missing = folder.path("missing.txt");
-  EXPECT_FALSE(dictionary.open(missing.c_str(), nullptr));
-  EXPECT_FALSE(dictionary.open(missing.c_str(), &error));
-  EXPECT_EQ(std::string(error), "Error opening '" + missing + "' for reading");
-  error = "untouched";
-  ASSERT_TRUE(dictionary.open(folder.write("w.txt", "ABLE\nBAKE\n").c_str(), &error));
-  EXPECT_STREQ(error, "untouched");
-  EXPECT_TRUE(dictionary.contains("BAKE"));
-  // A failed second open leaves no file open rather than the first one's size.
-  EXPECT_FALSE(dictionary.open(missing.c_str(), nullptr));
-  EXPECT_FALSE(dictionary.contains("BAKE"));
-}
-
-TEST(DiskDictionaryTest, CountsAndIndexingFallBackToTheInterface) {
-  DiskDictionary dictionary;
-  EXPECT_EQ(dictionary.wordCount(), -1);
-  EXPECT_EQ(dictionary.wordCount(5), -1);
-  EXPECT_STREQ(dictionary.word(0), "");
-  EXPECT_EQ(dictionary.maxWordLength(), MAX_WORD_LENGTH);
-}
-
-TEST(DiskDictionaryTest, RandomWordsAreWordsOfTheList) {
-  const std::set<std::string> words = {"AB", "BEAR", "CAT", "DOGS", "ZEBRA"};
-  TempFolder folder;
-  DiskDictionary dictionary;
-  ASSERT_TRUE(dictionary.open(folder.write("w.txt", fileOf(words, "\n", true)).c_str(), nullptr));
-  seedRandom(11);
-  std::set<std::string> drawn;
-  for (int i = 0; i < 300; ++i) drawn.insert(static_cast<const char*>(dictionary.randomWord()));
-  EXPECT_EQ(drawn, words);
-  EXPECT_STREQ(dictionary.randomWord(5), "ZEBRA");
 }
 
 // Counts the draws that randomWord(length) makes through the virtual randomWord().
@@ -155,25 +58,96 @@ class CountingDictionary : public DiskDictionary {
   using DiskDictionary::randomWord;
 };
 
-TEST(DiskDictionaryTest, RandomWordOfLengthGivesUpAfterAHundredDraws) {
+class DiskDictionaryTest : public ::testing::Test {
+ protected:
+  // Writes `bytes` to a new file of the folder (an open file cannot be overwritten everywhere)
+  // and opens it.
+  bool open(const std::string& bytes, cString* error = nullptr) {
+    std::string name = "w" + std::to_string(files++) + ".txt";
+    return dictionary.open(folder.write(name, bytes).c_str(), error);
+  }
+
+  // Every word of `words` up to 11 letters is found (a one-letter first word excepted), and
+  // none of their near neighbours.
+  void expectExactLookups(const std::string& bytes, const std::set<std::string>& words) {
+    ASSERT_TRUE(open(bytes));
+    for (const std::string& word : words) {
+      bool exempt = word.size() > 11 || (word.size() == 1 && word == *words.begin());
+      EXPECT_TRUE(exempt || dictionary.contains(word.c_str())) << word;
+    }
+    for (const std::string& word : absentNeighbours(words)) {
+      EXPECT_TRUE(word.size() > 11 || !dictionary.contains(word.c_str())) << word;
+    }
+  }
+
   TempFolder folder;
   CountingDictionary dictionary;
-  ASSERT_TRUE(dictionary.open(folder.write("w.txt", "ABLE\nBAKE\nCAKE\n").c_str(), nullptr));
+  int files = 0;
+};
+
+TEST_F(DiskDictionaryTest, FindsEveryWordAndNoOtherInGeneratedLists) {
+  const std::set<std::string> generated = makeWords();
+  const std::set<std::string> lists[] = {generated,
+                                         {"ABLE"},
+                                         {"AB", "CD"},
+                                         {"A", "BE", "CAT", "DOGS"},
+                                         {"ALPHA", "BETA", "GAMMA", "ZETA"}};
+  for (const auto& words : lists) {
+    for (const char* lineEnd : {"\n", "\r\n"}) {
+      for (bool finalLineEnd : {true, false}) {
+        SCOPED_TRACE(std::to_string(words.size()) + " words, " +
+                     (lineEnd == std::string("\n") ? "LF" : "CR LF") +
+                     (finalLineEnd ? "" : ", no final line end"));
+        expectExactLookups(fileOf(words, lineEnd, finalLineEnd), words);
+      }
+    }
+  }
+}
+
+TEST_F(DiskDictionaryTest, OneLetterFirstWordBlankLineAndEmptyFile) {
+  ASSERT_TRUE(open("A\nBE\nCAT\n"));
+  EXPECT_FALSE(dictionary.contains("A"));
+  EXPECT_TRUE(dictionary.contains("BE"));
+  // The first probe of this 14-byte file lands on the first of two line ends.
+  ASSERT_TRUE(open("ABLE\nBA\n\nCATS\n"));
+  EXPECT_FALSE(dictionary.contains("ABLE"));
+  ASSERT_TRUE(open(""));
+  EXPECT_FALSE(dictionary.contains("CATS"));
+  EXPECT_STREQ(dictionary.randomWord(), "");
+  EXPECT_STREQ(dictionary.randomWord(4), "");
+}
+
+TEST_F(DiskDictionaryTest, OpenReportsFailureAndKeepsErrorOnSuccess) {
+  cString error("untouched");
+  std::string missing = folder.path("missing.txt");
+  EXPECT_FALSE(dictionary.open(missing.c_str(), nullptr));
+  EXPECT_FALSE(dictionary.open(missing.c_str(), &error));
+  EXPECT_EQ(std::string(error), "Error opening '" + missing + "' for reading");
+  error = "untouched";
+  ASSERT_TRUE(open("ABLE\nBAKE\n", &error));
+  EXPECT_STREQ(error, "untouched");
+  EXPECT_TRUE(dictionary.contains("BAKE"));
+  // A failed second open leaves no file open rather than the first one's size.
+  EXPECT_FALSE(dictionary.open(missing.c_str(), nullptr));
+  EXPECT_FALSE(dictionary.contains("BAKE"));
+}
+
+TEST_F(DiskDictionaryTest, RandomWordsAreWordsOfTheListWithinAHundredDraws) {
+  const std::set<std::string> words = {"AB", "BEAR", "CAT", "DOGS", "ZEBRA"};
+  ASSERT_TRUE(open(fileOf(words, "\n", true)));
+  seedRandom(11);
+  std::set<std::string> drawn;
+  for (int i = 0; i < 300; ++i) drawn.insert(static_cast<const char*>(dictionary.randomWord()));
+  EXPECT_EQ(drawn, words);
+  EXPECT_STREQ(dictionary.randomWord(5), "ZEBRA");
+  dictionary.draws = 0;
   EXPECT_STREQ(dictionary.randomWord(7), "");
   EXPECT_EQ(dictionary.draws, 100);
 }
 
-TEST(DiskDictionaryTest, RandomWordNeedsAnOpenFile) {
-  DiskDictionary dictionary;
-  EXPECT_FALSE(dictionary.contains("ABLE"));
-  EXPECT_EXIT(dictionary.randomWord(), ::testing::ExitedWithCode(3),
-              standardErrorMatches("Assertion failed: _fp, file diskdict, line [0-9]+\r\n"));
-}
-
-TEST(DiskDictionaryTest, ShippedListIsSortedAndEveryGameWordIsFound) {
+TEST_F(DiskDictionaryTest, ShippedListIsSortedAndEveryGameWordIsFound) {
   std::ifstream list(SHIPPED_WORDS, std::ios::binary);
   std::string previous, word;
-  DiskDictionary dictionary;
   ASSERT_TRUE(dictionary.open(SHIPPED_WORDS, nullptr));
   int count = 0;
   while (std::getline(list, word)) {
@@ -184,6 +158,19 @@ TEST(DiskDictionaryTest, ShippedListIsSortedAndEveryGameWordIsFound) {
     previous = word;
   }
   EXPECT_GT(count, 50000);
+}
+
+// Without a file, lookups find nothing, counting and indexing fall back to the interface's
+// answers, and a random word fails its assertion.
+TEST(DiskDictionaryDeathTest, UnopenedDictionary) {
+  DiskDictionary dictionary;
+  EXPECT_FALSE(dictionary.contains("ABLE"));
+  EXPECT_EQ(dictionary.wordCount(), -1);
+  EXPECT_EQ(dictionary.wordCount(5), -1);
+  EXPECT_STREQ(dictionary.word(0), "");
+  EXPECT_EQ(dictionary.maxWordLength(), MAX_WORD_LENGTH);
+  EXPECT_EXIT(dictionary.randomWord(), ::testing::ExitedWithCode(3),
+              standardErrorMatches("Assertion failed: _fp, file diskdict, line [0-9]+\r\n"));
 }
 
 }  // namespace

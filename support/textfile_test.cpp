@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -11,91 +12,79 @@
 
 namespace {
 
-std::string readAll(TextFile& file, int count) {
-  std::string text(static_cast<size_t>(count), '?');
-  text.resize(static_cast<size_t>(file.read(text.data(), count)));
-  return text;
-}
+class TextFileTest : public ::testing::Test {
+ protected:
+  // Writes `bytes` to a new file of the folder and opens it.
+  bool open(const std::string& bytes) {
+    return file.open(folder.write("f" + std::to_string(files++) + ".txt", bytes).c_str());
+  }
 
-TEST(TextFileTest, DropsCarriageReturnsButCountsTheirBytes) {
+  std::string read(int count) {
+    std::string text(static_cast<size_t>(count), '?');
+    text.resize(static_cast<size_t>(file.read(text.data(), count)));
+    return text;
+  }
+
   TempFolder folder;
   TextFile file;
-  ASSERT_TRUE(file.open(folder.write("crlf.txt", "AB\r\nCD\r\n").c_str()));
+  int files = 0;
+};
+
+TEST_F(TextFileTest, DropsCarriageReturnsButCountsTheirBytes) {
+  ASSERT_TRUE(open("AB\r\nCD\r\n"));
   EXPECT_EQ(file.size(), 8);
-  EXPECT_EQ(readAll(file, 10), "AB\nCD\n");
+  EXPECT_EQ(read(10), "AB\nCD\n");
   file.seek(3);
-  EXPECT_EQ(readAll(file, 2), "\nC");
+  EXPECT_EQ(read(2), "\nC");
   file.seek(2);
-  EXPECT_EQ(readAll(file, 100), "\nCD\n");
+  EXPECT_EQ(read(100), "\nCD\n");
 }
 
-TEST(TextFileTest, ByteOneAEndsTheTextUntilTheNextSeek) {
-  TempFolder folder;
-  TextFile file;
-  ASSERT_TRUE(file.open(folder
-                            .write("eof.txt",
-                                   "AB\x1A"
-                                   "CD")
-                            .c_str()));
+TEST_F(TextFileTest, ByteOneAEndsTheTextUntilTheNextSeek) {
+  ASSERT_TRUE(open(std::string("AB\x1A") + "CD"));
   EXPECT_EQ(file.size(), 5);
-  EXPECT_EQ(readAll(file, 5), "AB");
-  EXPECT_EQ(readAll(file, 5), "");
+  EXPECT_EQ(read(5), "AB");
+  EXPECT_EQ(read(5), "");
   file.seek(3);
-  EXPECT_EQ(readAll(file, 5), "CD");
+  EXPECT_EQ(read(5), "CD");
 }
 
-TEST(TextFileTest, ReadsLinesInPiecesThatFitTheBuffer) {
-  TempFolder folder;
-  TextFile file;
-  ASSERT_TRUE(file.open(folder.write("lines.txt", "ABCDEFG\r\nHI").c_str()));
+TEST_F(TextFileTest, ReadsLinesInPiecesThatFitTheBuffer) {
+  ASSERT_TRUE(open("ABCDEFG\r\nHI"));
   char line[4];
-  const char* expected[] = {"ABC", "DEF", "G\n", "HI", ""};
-  for (const char* piece : expected) {
+  for (const char* piece : {"ABC", "DEF", "G\n", "HI", ""}) {
     EXPECT_EQ(file.readLine(line, sizeof line), static_cast<int>(std::strlen(piece)));
     EXPECT_STREQ(line, piece);
   }
 }
 
-TEST(TextFileTest, ReadsAcrossBufferBoundariesAndSeeksBack) {
+TEST_F(TextFileTest, ReadsAcrossBufferBoundariesAndSeeksBack) {
   std::string bytes, text;
   for (int i = 0; i < 5000; ++i) {
-    std::string line = std::to_string(i);
-    bytes += line + "\r\n";
-    text += line + "\n";
+    bytes += std::to_string(i) + "\r\n";
+    text += std::to_string(i) + "\n";
   }
-  TempFolder folder;
-  TextFile file;
-  ASSERT_TRUE(file.open(folder.write("big.txt", bytes).c_str()));
+  ASSERT_TRUE(open(bytes));
   EXPECT_EQ(file.size(), static_cast<std::int64_t>(bytes.size()));
-  EXPECT_EQ(readAll(file, static_cast<int>(bytes.size())), text);
+  EXPECT_EQ(read(static_cast<int>(bytes.size())), text);
   for (std::int64_t offset : {std::int64_t{20000}, std::int64_t{7}, std::int64_t{4095}}) {
     file.seek(offset);
-    std::string tail = bytes.substr(static_cast<size_t>(offset), 40);
-    std::string expected;
-    for (char c : tail) {
-      if (c != '\r') expected += c;
-    }
-    EXPECT_EQ(readAll(file, static_cast<int>(expected.size())), expected) << offset;
+    std::string expected = bytes.substr(static_cast<size_t>(offset), 40);
+    expected.erase(std::remove(expected.begin(), expected.end(), '\r'), expected.end());
+    EXPECT_EQ(read(static_cast<int>(expected.size())), expected) << offset;
   }
 }
 
-TEST(TextFileTest, RefusesMissingFilesAndFolders) {
-  TempFolder folder;
-  TextFile file;
-  EXPECT_FALSE(file.open(folder.path("missing.txt").c_str()));
-  EXPECT_FALSE(file.isOpen());
-  EXPECT_FALSE(file.open(folder.path("").c_str()));
-  EXPECT_FALSE(file.isOpen());
-}
-
-TEST(TextFileTest, ASecondOpenReplacesTheFirstFile) {
-  TempFolder folder;
-  TextFile file;
-  ASSERT_TRUE(file.open(folder.write("one.txt", "ONE\n").c_str()));
-  EXPECT_EQ(readAll(file, 2), "ON");
-  ASSERT_TRUE(file.open(folder.write("two.txt", "TWO\n").c_str()));
+TEST_F(TextFileTest, FailedOpensCloseAndASecondOpenReplacesTheFirstFile) {
+  ASSERT_TRUE(open("ONE\n"));
+  EXPECT_EQ(read(2), "ON");
+  for (const char* name : {"missing.txt", ""}) {
+    EXPECT_FALSE(file.open(folder.path(name).c_str())) << name;
+    EXPECT_FALSE(file.isOpen()) << name;
+  }
+  ASSERT_TRUE(open("TWO\n"));
   EXPECT_EQ(file.size(), 4);
-  EXPECT_EQ(readAll(file, 4), "TWO\n");
+  EXPECT_EQ(read(4), "TWO\n");
 }
 
 }  // namespace
