@@ -1,101 +1,25 @@
-// The game controller, the scoring rule and the secret-word picker. Portable: the window is
-// reached only through GameView and the words file through the project's text-mode reader.
+// The game controller and the scoring rule. Portable: the window is reached only through GameView,
+// the words list through Dictionary and the secret word through the picker.
 #include "app/game.h"
 
 #include <algorithm>
-#include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
+#include "app/pick.h"
 #include "support/ascii.h"
 #include "support/assert.h"
-#include "support/clock.h"
 #include "support/number.h"
-#include "support/random.h"
-#include "support/textfile.h"
 
 namespace {
 
-const char WORDS_FILE[] = "words.txt";
-constexpr int CHUNK_SIZE = 2048;                // bytes read at each random offset
-constexpr int LINE_PIECE = GAME_TEXT_SIZE - 1;  // the longest line a 256-byte buffer takes
-constexpr int MAX_RANDOM_TRIES = 10000;         // random chunks before the one pass from the start
-
-enum class PickResult { Picked, NoFile, NoWord };
-
-// Copies at most LINE_PIECE bytes of `text` into `buffer` (GAME_TEXT_SIZE bytes), terminated.
-void copyText(char* buffer, const char* text, std::size_t length) {
-  length = std::min(length, static_cast<std::size_t>(LINE_PIECE));
+// Copies at most GAME_TEXT_SIZE - 1 bytes of `text` into `buffer` (GAME_TEXT_SIZE bytes),
+// terminated.
+void copyText(char* buffer, const char* text) {
+  std::size_t length = std::min(std::strlen(text), static_cast<std::size_t>(GAME_TEXT_SIZE - 1));
   std::memcpy(buffer, text, length);
   buffer[length] = '\0';
-}
-
-// Looks for the first line of `letterCount` characters in a chunk of `length` characters, after
-// skipping its first line. Lines are taken as a 256-byte line buffer takes them: a longer line
-// comes in pieces of at most 255 characters. A last line that the chunk cuts short counts only
-// when the text ended inside the chunk.
-bool takeWordFromChunk(const char* text, int length, bool textEnded, int letterCount, char* word) {
-  const char* end = text + length;
-  const char* line = std::find(text, end, '\n');
-  if (line == end) return false;
-  for (++line; line < end;) {
-    const char* stop = std::min(end, line + LINE_PIECE);
-    const char* lineEnd = std::find(line, stop, '\n');
-    int pieceLength = static_cast<int>(lineEnd - line);
-    if (lineEnd == end && pieceLength < LINE_PIECE && !textEnded) return false;
-    if (pieceLength == letterCount) {
-      copyText(word, line, static_cast<std::size_t>(pieceLength));
-      return true;
-    }
-    line = lineEnd < stop ? lineEnd + 1 : lineEnd;
-  }
-  return false;
-}
-
-// One try: reads a chunk at an offset made of two draws and examines at most its first 2047
-// characters (the last byte of the buffer is kept for a terminator).
-bool tryRandomChunk(TextFile& file, std::int64_t size, int letterCount, char* word) {
-  std::int64_t first = drawRandom();
-  std::int64_t second = drawRandom();
-  file.seek((second * 65536 + first) % size);
-  char chunk[CHUNK_SIZE];
-  int arrived = file.read(chunk, CHUNK_SIZE);
-  return takeWordFromChunk(chunk, std::min(arrived, CHUNK_SIZE - 1), arrived < CHUNK_SIZE,
-                           letterCount, word);
-}
-
-// The fallback once the random tries are spent: the first line of `letterCount` characters of the
-// whole file, so that a word that exists is always found.
-bool takeFirstWord(TextFile& file, int letterCount, char* word) {
-  file.seek(0);
-  char line[GAME_TEXT_SIZE];
-  for (int length; (length = file.readLine(line, GAME_TEXT_SIZE)) > 0;) {
-    if (line[length - 1] == '\n') line[--length] = '\0';
-    if (length == letterCount) {
-      std::memcpy(word, line, static_cast<std::size_t>(length) + 1);
-      return true;
-    }
-  }
-  return false;
-}
-
-PickResult pickWord(int letterCount, char* word) {
-  GW_ASSERT(word);
-  TextFile file;
-  if (!file.open(WORDS_FILE)) {
-    std::strcpy(word, "error");
-    return PickResult::NoFile;
-  }
-  std::int64_t size = file.size();
-  seedRandom(static_cast<std::uint32_t>(calendarSeconds()));
-  std::printf("Words file is %" PRId64 " bytes long\n", size);
-  for (int tries = 0; size > 0 && tries < MAX_RANDOM_TRIES; ++tries) {
-    if (tryRandomChunk(file, size, letterCount, word)) return PickResult::Picked;
-  }
-  if (takeFirstWord(file, letterCount, word)) return PickResult::Picked;
-  std::strcpy(word, "error");
-  return PickResult::NoWord;
 }
 
 }  // namespace
@@ -146,13 +70,11 @@ void GameController::setState(GameState state) {
 void GameController::takeLetterCount(const char* text) {
   _letterCount = parseLeadingInt(text);
   if (_letterCount < 4 || _letterCount > 10) return;
-  PickResult result = pickWord(_letterCount, _secretWord);
-  if (result == PickResult::NoFile) {
-    addFormattedLine("Error opening '%s' for reading", WORDS_FILE);
-    return;
-  }
-  if (result == PickResult::NoWord) {
-    addFormattedLine("No %d-letter word in '%s'", _letterCount, WORDS_FILE);
+  PickResult result = PickWord(_letterCount, _secretWord);
+  if (result != PickResult::Picked) {
+    char message[GAME_TEXT_SIZE];
+    DescribePickFailure(result, _letterCount, message, sizeof message);
+    _view.addLine(message);
     return;
   }
   _view.setEntryLimit(_letterCount);
@@ -211,8 +133,8 @@ void CountLetterMatches(const char* word, const char* guess, int* wrongSpot, int
   GW_ASSERT(word && guess && wrongSpot && rightSpot);
   char w[GAME_TEXT_SIZE];
   char g[GAME_TEXT_SIZE];
-  copyText(w, word, std::strlen(word));
-  copyText(g, guess, std::strlen(guess));
+  copyText(w, word);
+  copyText(g, guess);
   *wrongSpot = 0;
   *rightSpot = 0;
   std::size_t wordLength = std::strlen(w);
@@ -228,8 +150,4 @@ void CountLetterMatches(const char* word, const char* guess, int* wrongSpot, int
     ++*wrongSpot;
     *match = *letter = '*';
   }
-}
-
-bool PickSecretWord(int letterCount, char* word) {
-  return pickWord(letterCount, word) == PickResult::Picked;
 }

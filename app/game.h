@@ -1,5 +1,6 @@
 // The game's rules and its controller, free of any window system: the controller asks for the
-// word length, picks the secret word, scores guesses and writes the history through a GameView.
+// word length, has the secret word picked, scores guesses and writes the history through a
+// GameView.
 #pragma once
 
 #include "dictionary/dictionary.h"
@@ -72,11 +73,6 @@ class GameController {
 bool ScoreGuess(const char* word, const char* guess, int* wrongSpot, int* rightSpot);
 
 // The letter counting of ScoreGuess without its whole-word test: two passes over copies of the
-// texts, exact bytes, right spots first. No argument may be null; neither text is changed.
+// texts (at most 255 characters of each), exact bytes, right spots first. No argument may be null;
+// neither text is changed. Shared with the console tester, whose scoring has no whole-word test.
 void CountLetterMatches(const char* word, const char* guess, int* wrongSpot, int* rightSpot);
-
-// Picks a random word of `letterCount` letters from "words.txt" in the working folder into `word`
-// (GAME_TEXT_SIZE bytes) and writes "Words file is <size> bytes long" to standard output.
-// Returns true when a word was written; false, with "error" in `word`, when the file cannot be
-// opened (then nothing is written to standard output) or holds no word of that length.
-bool PickSecretWord(int letterCount, char* word);

@@ -1,0 +1,26 @@
+// The secret-word picker: random 2048-byte chunks of the words file, then one pass from its start,
+// shared by the window's game controller and the console tester.
+#pragma once
+
+#include <cstddef>
+
+#include "app/game.h"
+
+// The words file, relative to the working folder.
+extern const char WORDS_FILE[];
+
+// How a pick ended.
+enum class PickResult { Picked, NoFile, NoWord };
+
+// Picks a random word of `letterCount` letters from WORDS_FILE into `word` (GAME_TEXT_SIZE bytes)
+// and writes "Words file is <size> bytes long" to standard output. On NoFile (the file cannot be
+// opened; nothing is written to standard output) and NoWord (no word of that length was found)
+// `word` is "error". `word` must not be null.
+PickResult PickWord(int letterCount, char* word);
+
+// PickWord for callers that need not know why a pick failed: true when a word was written.
+bool PickSecretWord(int letterCount, char* word);
+
+// The player's message for a failed pick of `letterCount` letters, at most `size` bytes with its
+// NUL: "Error opening 'words.txt' for reading" or "No <n>-letter word in 'words.txt'".
+void DescribePickFailure(PickResult result, int letterCount, char* text, std::size_t size);
