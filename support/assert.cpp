@@ -3,31 +3,20 @@
 #include "support/assert.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#define writeStandardError(text, size) _write(2, text, static_cast<unsigned>(size))
-#else
-#include <unistd.h>
-#define writeStandardError(text, size) write(2, text, size)
-#endif
+#include "support/os.h"
 
 namespace {
 
 // Writes straight to the standard error descriptor, in binary, so that no stream buffer is
-// flushed and the runtime translates no line end. Windows' runtime starts the descriptor in text
-// mode, which writes each LF as CR LF: it is switched to binary, as the process ends right after.
+// flushed and the runtime translates no line end (the process ends right after).
 void reportOnConsole(const char* text) {
-#ifdef _WIN32
-  _setmode(2, _O_BINARY);
-#endif
+  os::setBinaryMode(2);
   std::string_view parts[] = {"\r\n", text, "\r\n"};
   for (std::string_view part : parts) {
-    if (writeStandardError(part.data(), part.size()) < 0) return;
+    if (!os::writeStandardError(part.data(), part.size())) return;
   }
 }
 
@@ -58,5 +47,5 @@ void assertionFailed(const char* condition, const char* file, int line) {
                 line);
   currentReporter(text);
   currentReporter("Abnormal program termination");
-  std::_Exit(3);
+  os::endProcessNow(3);
 }

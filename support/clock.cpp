@@ -1,16 +1,14 @@
 // The calendar clock: the real time in seconds unless a test has fixed it.
 #include "support/clock.h"
 
-#include <ctime>
+#include "support/os.h"
 
 namespace {
 bool clockFixed = false;
 std::int64_t fixedSeconds = 0;
 }  // namespace
 
-std::int64_t calendarSeconds() {
-  return clockFixed ? fixedSeconds : static_cast<std::int64_t>(std::time(nullptr));
-}
+std::int64_t calendarSeconds() { return clockFixed ? fixedSeconds : os::clockSeconds(); }
 
 void fixClock(std::int64_t seconds) {
   clockFixed = true;

@@ -4,20 +4,14 @@
 
 #include <fstream>
 
-#ifdef _WIN32
-#include <process.h>
-#define currentProcessId _getpid
-#else
-#include <unistd.h>
-#define currentProcessId getpid
-#endif
+#include "support/os.h"
 
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
   static int counter = 0;
   std::string name =
-      "glyphwise-" + std::to_string(currentProcessId()) + "-" + std::to_string(++counter);
+      "glyphwise-" + std::to_string(os::processId()) + "-" + std::to_string(++counter);
   _folder = fs::temp_directory_path() / name;
   fs::remove_all(_folder);
   fs::create_directories(_folder);

@@ -1,0 +1,44 @@
+// The operating-system seam on Windows: the C runtime's low-level descriptor calls, opened and
+// switched to binary so that the runtime translates no line end.
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+
+#include <cstdio>  // SEEK_SET
+#include <cstdlib>
+#include <ctime>
+
+#include "support/os.h"
+
+namespace os {
+
+int openForReading(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
+
+long readAt(int fd, std::int64_t offset, char* buffer, int count) {
+  if (_lseeki64(fd, offset, SEEK_SET) < 0) return -1;
+  return _read(fd, buffer, static_cast<unsigned>(count));
+}
+
+std::int64_t fileSize(int fd) { return _lseeki64(fd, 0, SEEK_END); }
+
+bool isFolder(int fd) {
+  struct _stat64 status {};
+  return _fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) == _S_IFDIR;
+}
+
+void closeFile(int fd) { _close(fd); }
+
+void setBinaryMode(int fd) { _setmode(fd, _O_BINARY); }
+
+bool writeStandardError(const char* bytes, std::size_t size) {
+  return _write(2, bytes, static_cast<unsigned>(size)) >= 0;
+}
+
+void endProcessNow(int code) { _exit(code); }
+
+std::int64_t clockSeconds() { return _time64(nullptr); }
+
+int processId() { return _getpid(); }
+
+}  // namespace os
