@@ -8,11 +8,17 @@
 #include <cstring>
 
 #include "app/pick.h"
+#include "app/product.h"
 #include "support/ascii.h"
 #include "support/assert.h"
 #include "support/number.h"
 
 namespace {
+
+// The letter counts a game can be played with, and the prompt that asks for one.
+constexpr int MIN_LETTER_COUNT = 4;
+constexpr int MAX_LETTER_COUNT = 10;
+const char LETTER_COUNT_PROMPT[] = "How many letters (4-10)?";
 
 // Copies at most GAME_TEXT_SIZE - 1 bytes of `text` into `buffer` (GAME_TEXT_SIZE bytes),
 // terminated.
@@ -30,10 +36,10 @@ GameController::GameController(Dictionary& dictionary, GameView& view)
 void GameController::start() {
   setState(AskLetterCount);
   _view.clearLines();
-  _view.addLine("GlyphWise V1.0");
-  _view.addLine("Copyright (C) 2026 The Glyphwise Authors");
+  _view.addLine(PRODUCT_TITLE);
+  _view.addLine(PRODUCT_COPYRIGHT);
   _view.addLine("");
-  _view.addLine("How many letters (4-10)?");
+  _view.addLine(LETTER_COUNT_PROMPT);
 }
 
 void GameController::onGuess() {
@@ -47,7 +53,7 @@ void GameController::onGuess() {
 
 void GameController::onNewGame() {
   _view.clearLines();
-  _view.addLine("How many letters (4-10)?");
+  _view.addLine(LETTER_COUNT_PROMPT);
   setState(AskLetterCount);
 }
 
@@ -69,7 +75,7 @@ void GameController::setState(GameState state) {
 // asked for a count again.
 void GameController::takeLetterCount(const char* text) {
   _letterCount = parseLeadingInt(text);
-  if (_letterCount < 4 || _letterCount > 10) return;
+  if (_letterCount < MIN_LETTER_COUNT || _letterCount > MAX_LETTER_COUNT) return;
   PickResult result = PickWord(_letterCount, _secretWord);
   if (result != PickResult::Picked) {
     char message[GAME_TEXT_SIZE];

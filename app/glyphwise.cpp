@@ -5,20 +5,22 @@
 #include <memory>
 
 #include "app/game.h"
+#include "app/pick.h"
+#include "app/product.h"
 #include "app/resource.h"
 #include "dictionary/diskdict.h"
 #include "support/assert.h"
 
 namespace {
 
-const char PROGRAM_TITLE[] = "GlyphWise V1.0";
-
+// One line of the box on each line of the source.
+// clang-format off
 const char ABOUT_TEXT[] =
-    "GlyphWise V1.0\n"
-    "Copyright (C) 2026 The Glyphwise Authors\n"
+    PRODUCT_TITLE "\n"
+    PRODUCT_COPYRIGHT "\n"
     "\n"
-    "Game Concept: The Glyphwise Authors\n"
-    "Programming: The Glyphwise Authors\n"
+    "Game Concept: " PRODUCT_AUTHORS "\n"
+    "Programming: " PRODUCT_AUTHORS "\n"
     "\n"
     "Glyphwise is free to play and to share.\n"
     "\n"
@@ -27,6 +29,7 @@ const char ABOUT_TEXT[] =
     "email: authors@example.org\n"
     "or glyphwise@example.org\n"
     "snail: The Glyphwise Authors, 1 Example Lane, Exampleton EX1 2MP\n";
+// clang-format on
 
 const char HELP_TEXT[] =
     "Glyphwise is a word game for one player, in which the computer\n"
@@ -80,11 +83,8 @@ std::unique_ptr<GameController> controller;
 void showAssertionBox(const char* text) {
   char path[1024] = "";
   GetModuleFileNameA(nullptr, path, sizeof path);
-  const char* name = path;
-  for (const char* p = path; *p != '\0'; ++p) {
-    if (*p == '/' || *p == '\\') name = p + 1;
-  }
-  MessageBoxA(nullptr, text, name, MB_OK | MB_ICONSTOP | MB_SETFOREGROUND | MB_TASKMODAL);
+  MessageBoxA(nullptr, text, fileNameOf(path),
+              MB_OK | MB_ICONSTOP | MB_SETFOREGROUND | MB_TASKMODAL);
 }
 
 void setIcon(HWND window) {
@@ -129,10 +129,10 @@ bool command(HWND window, int id) {
       controller->onConcede();
       break;
     case IDC_ABOUT:
-      MessageBoxA(window, ABOUT_TEXT, PROGRAM_TITLE, MB_OK);
+      MessageBoxA(window, ABOUT_TEXT, PRODUCT_TITLE, MB_OK);
       break;
     case IDC_HELP_BUTTON:
-      MessageBoxA(window, HELP_TEXT, PROGRAM_TITLE, MB_OK);
+      MessageBoxA(window, HELP_TEXT, PRODUCT_TITLE, MB_OK);
       break;
     case IDC_EXIT:
       EndDialog(window, 1);
@@ -178,12 +178,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   setAssertReporter(showAssertionBox);
   cString error;
   Dictionary* dictionary = new DiskDictionary;
-  if (dictionary->open(cString("words.txt"), &error)) {
+  if (dictionary->open(cString(WORDS_FILE), &error)) {
     SetProgramValues(instance, dictionary);
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
     controller.reset();
   } else {
-    MessageBoxA(nullptr, error, PROGRAM_TITLE, MB_OK);
+    MessageBoxA(nullptr, error, PRODUCT_TITLE, MB_OK);
   }
   delete dictionary;
   return 1;

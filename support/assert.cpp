@@ -24,16 +24,21 @@ AssertReporter currentReporter = reportOnConsole;
 
 // The module's name: the file's name without its folder and without its extension.
 void copyModuleName(const char* file, char* module, std::size_t size) {
-  const char* name = file;
-  for (const char* p = file; *p != '\0'; ++p) {
-    if (*p == '/' || *p == '\\') name = p + 1;
-  }
+  const char* name = fileNameOf(file);
   const char* dot = std::strrchr(name, '.');
   std::size_t length = dot != nullptr ? static_cast<std::size_t>(dot - name) : std::strlen(name);
   std::snprintf(module, size, "%.*s", static_cast<int>(length), name);
 }
 
 }  // namespace
+
+const char* fileNameOf(const char* path) {
+  const char* name = path;
+  for (const char* p = path; *p != '\0'; ++p) {
+    if (*p == '/' || *p == '\\') name = p + 1;
+  }
+  return name;
+}
 
 void setAssertReporter(AssertReporter reporter) {
   currentReporter = reporter != nullptr ? reporter : reportOnConsole;

@@ -18,3 +18,7 @@ void setAssertReporter(AssertReporter reporter);
 // Builds and shows the report for a failed condition, then ends the process (exit code 3).
 // `file` is a source path; the report names only its module (no folder, no extension).
 [[noreturn]] void assertionFailed(const char* condition, const char* file, int line);
+
+// The part of `path` (not null) after its last '/' or '\\': the file's name without its folder.
+// A windowed reporter captions its boxes with the program's name found this way.
+const char* fileNameOf(const char* path);
