@@ -1,0 +1,44 @@
+// Test helper: the words-file rules and near-miss words for tests and fuzz targets.
+#include "support/wordlist.h"
+
+namespace {
+
+bool isUpperWord(const std::string& line) {
+  if (line.empty() || line.size() > 16) return false;
+  for (char c : line) {
+    if (c < 'A' || c > 'Z') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool parseSortedWords(const std::string& bytes, std::set<std::string>* words) {
+  words->clear();
+  std::string previous;
+  for (std::size_t start = 0; start < bytes.size();) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!isUpperWord(line) || line < previous) return false;
+    words->insert(line);
+    previous = line;
+    start = end + 1;
+  }
+  return true;
+}
+
+std::set<std::string> absentNeighbours(const std::set<std::string>& words, std::size_t longest) {
+  std::set<std::string> absent;
+  for (const std::string& word : words) {
+    std::string lower = word;
+    std::string next = word;
+    lower[0] = static_cast<char>(lower[0] + ('a' - 'A'));
+    ++next.back();
+    for (const std::string& near : {word.substr(0, word.size() - 1), word + "A", lower, next}) {
+      if (!near.empty() && near.size() <= longest && words.count(near) == 0) absent.insert(near);
+    }
+  }
+  return absent;
+}
