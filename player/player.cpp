@@ -104,8 +104,6 @@ void Player::addUncountedResult(std::int32_t letters, std::int32_t amount) {
 }
 
 bool Player::readInt32(FILE* stream, std::int32_t* value) {
-  GW_ASSERT(stream);
-  GW_ASSERT(value);
   unsigned char bytes[4];
   if (std::fread(bytes, sizeof bytes, 1, stream) != 1) return false;
   std::uint32_t bits = 0;
@@ -115,7 +113,6 @@ bool Player::readInt32(FILE* stream, std::int32_t* value) {
 }
 
 bool Player::writeInt32(FILE* stream, std::int32_t value) {
-  GW_ASSERT(stream);
   const auto bits = static_cast<std::uint32_t>(value);
   unsigned char bytes[4];
   for (int i = 0; i < 4; ++i) bytes[i] = static_cast<unsigned char>(bits >> (8 * i));

@@ -14,7 +14,8 @@
 //
 // File form, 244 + N bytes, every value little-endian two's complement, no header or padding:
 // N (the name's length), the name's N bytes, then for each length 1 to 15 in ascending order
-// its total, games, maximum and minimum as this record reports them.
+// its total, games, maximum and minimum as this record reports them. Every `stream` is an open
+// stdio stream in binary mode, never null; the caller opens, positions and closes it.
 class Player {
  public:
   // The longest name that the file form carries; setName cuts longer names to it.
@@ -52,17 +53,16 @@ class Player {
   void addUncountedResult(std::int32_t letters, std::int32_t amount);
 
   // Reads one value of the file form into *value. False, with *value unchanged, when fewer than
-  // four bytes could be read. Guards: `stream` and `value` are not null.
+  // four bytes could be read.
   static bool readInt32(FILE* stream, std::int32_t* value);
-  // Writes one value of the file form. False when its four bytes could not be written. Guard:
-  // `stream` is not null.
+  // Writes one value of the file form. False when its four bytes could not be written.
   static bool writeInt32(FILE* stream, std::int32_t value);
 
   // Reads a whole record from `stream`, in binary mode and positioned at its start. False at the
   // first failed read, leaving the record partly loaded: the fields read so far hold their new
   // values, the rest keep theirs. A stored name length of 0 or less keeps the name; one above
   // MAX_NAME_LENGTH fails after reading only the length, keeping the name. A name whose bytes
-  // cannot all be read is kept too.
+  // cannot all be read is kept too. Stored name bytes are taken up to their first NUL, if any.
   bool load(FILE* stream);
   // Writes the whole record to `stream`, in binary mode. False at the first failed write; the
   // stream then holds what was written before it.
@@ -71,8 +71,8 @@ class Player {
  private:
   bool loadName(FILE* stream);
 
-  // Indexed by the letter count; entry 0 is unused.
   cString _name;
+  // Indexed by the letter count; entry 0 is unused.
   std::int32_t _totals[MAX_WORD_LENGTH] = {};
   std::int32_t _games[MAX_WORD_LENGTH] = {};
   std::int32_t _maxima[MAX_WORD_LENGTH] = {};
