@@ -3,9 +3,7 @@
 #pragma once
 
 #include "string/string.h"
-
-// The longest word, in letters, that the dictionaries are built for.
-constexpr int MAX_WORD_LENGTH = 16;
+#include "support/wordlength.h"
 
 // A word list read from a sorted words file: one upper-case word per line. Created on the heap by
 // its user, who owns it and deletes it through this interface; never copied or assigned.
