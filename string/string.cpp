@@ -9,6 +9,8 @@
 #include <functional>
 #include <istream>
 #include <ostream>
+#include <streambuf>
+#include <string_view>
 #include <utility>
 
 #include "support/ascii.h"
@@ -70,7 +72,12 @@ unsigned trailingRun(const char* text, unsigned length, Matches matches) {
 }
 
 // True when `c` (not NUL) is one of the characters of `set`.
-bool isIn(char c, const char* set) { return std::strchr(set, c) != nullptr; }
+bool isIn(char c, const char* set) {
+  for (; *set != '\0'; ++set) {
+    if (*set == c) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -142,13 +149,19 @@ void cString::makeUnique() {
 void cString::setBufferLength(unsigned newBufferLength) {
   GW_ASSERT(newBufferLength != 0);
   makeUnique();
+  resize(newBufferLength, length());
+}
+
+void cString::resize(unsigned newBufferLength, unsigned length) {
   if (newBufferLength == rep->bufferLength) return;
-  _srep* resized = new _srep(newBufferLength);
-  unsigned kept = std::min(length(), newBufferLength - 1);
-  std::memcpy(resized->chars, rep->chars, kept);
-  std::memset(resized->chars + kept, 0, newBufferLength - kept);
-  delete rep;
-  rep = resized;
+  // A new buffer in the same private record: the record itself has nothing to reallocate.
+  char* chars = new char[newBufferLength];
+  unsigned kept = std::min(length, newBufferLength - 1);
+  std::memcpy(chars, rep->chars, kept);
+  std::memset(chars + kept, 0, newBufferLength - kept);
+  delete[] rep->chars;
+  rep->chars = chars;
+  rep->bufferLength = newBufferLength;
 }
 
 bool cString::holds(const char* s) const {
@@ -162,7 +175,7 @@ void cString::append(const char* s) {
   makeUnique();
   unsigned length = this->length();
   unsigned added = textLength(s);
-  setBufferLength(length + added + 1);
+  resize(length + added + 1, length);
   std::memcpy(rep->chars + length, s, added + 1);
 }
 
@@ -172,7 +185,7 @@ void cString::prepend(const char* s) {
   makeUnique();
   unsigned length = this->length();
   unsigned added = textLength(s);
-  setBufferLength(length + added + 1);
+  resize(length + added + 1, length);
   std::memmove(rep->chars + added, rep->chars, length + 1);
   std::memcpy(rep->chars, s, added);
 }
@@ -232,12 +245,12 @@ int cString::find(unsigned start, const char* s, int caseSensitive) const {
   GW_ASSERT(s);
   GW_ASSERT(start <= length());
   const char* text = rep->chars;
+  unsigned length = this->length();
   if (caseSensitive) {
-    const char* found = std::strstr(text + start, s);
-    return found ? static_cast<int>(found - text) : -1;
+    size_t found = std::string_view(text, length).find(s, start);
+    return found == std::string_view::npos ? -1 : static_cast<int>(found);
   }
   unsigned sought = textLength(s);
-  unsigned length = this->length();
   if (sought > length - start) return -1;
   for (unsigned p = start; p <= length - sought; ++p) {
     if (matchesAt(text + p, s, sought, caseSensitive)) return static_cast<int>(p);
@@ -304,7 +317,7 @@ void cString::splice(unsigned start, unsigned count, const char* s) {
   unsigned length = this->length();
   unsigned added = textLength(s);
   unsigned needed = added + (length - count) + 1;
-  if (rep->bufferLength < needed) setBufferLength(needed);
+  if (rep->bufferLength < needed) resize(needed, length);
   std::memmove(rep->chars + start + added, rep->chars + start + count, length - start - count + 1);
   std::memcpy(rep->chars + start, s, added);
 }
@@ -342,7 +355,7 @@ void cString::replaceRight(unsigned count, const char* s) {
     return;
   }
   unsigned added = textLength(s);
-  setBufferLength(added + (length - count) + 1);
+  resize(added + (length - count) + 1, length);
   std::memcpy(rep->chars + length - count, s, added + 1);
 }
 
@@ -417,7 +430,14 @@ int cString::read(std::istream& is, const char* delimiters, int discardDelimiter
   if (delimiters && holds(delimiters)) return read(is, cString(delimiters), discardDelimiter);
   char block[READ_BLOCK_CHARACTERS + 2];
   unsigned stored = 0;
-  for (int got; (got = is.get()) != std::istream::traits_type::eof() && got != 0;) {
+  std::istream::sentry ready(is, true);
+  std::streambuf* source = is.rdbuf();
+  using Traits = std::istream::traits_type;
+  for (int got; ready && (got = source->sbumpc()) != 0;) {
+    if (got == Traits::eof()) {
+      is.setstate(std::ios::eofbit | std::ios::failbit);
+      break;
+    }
     char c = static_cast<char>(got);
     if (delimiters ? isIn(c, delimiters) : isAsciiSpace(c)) {
       if (!discardDelimiter) is.putback(c);

@@ -157,7 +157,8 @@ class cString {
   // stored) or a delimiter: a character of `delimiters`, or whitespace when `delimiters` is null.
   // The delimiter is never stored; it is consumed when `discardDelimiter` is nonzero and put back
   // into `is` otherwise. Characters are appended 254 at a time and once more at the end, which
-  // sets the buffer to exactly the text's size. Stream errors end the read too. Returns 1.
+  // sets the buffer to exactly the text's size. Stream errors end the read too; the end of input
+  // leaves the stream's end-of-file and fail states set, as a single-character get does. Returns 1.
   int read(std::istream& is, const char* delimiters, int discardDelimiter);
   // The same with the single delimiter `delimiter`.
   int read(std::istream& is, char delimiter, int discardDelimiter);
@@ -165,6 +166,8 @@ class cString {
  private:
   friend int vformat(cString& dst, const char* fmt, va_list args);
 
+  // setBufferLength for a private record whose text is `length` characters long.
+  void resize(unsigned newBufferLength, unsigned length);
   // True when `s` points into this value's buffer, where a change could move or overwrite it.
   bool holds(const char* s) const;
   // Replaces `count` characters at `start` (both within the text) with `s`, growing the private
