@@ -314,6 +314,7 @@ cString cString::right(unsigned count) const {
 }
 
 void cString::splice(unsigned start, unsigned count, const char* s) {
+  makeUnique();
   unsigned length = this->length();
   unsigned added = textLength(s);
   unsigned needed = added + (length - count) + 1;
@@ -325,7 +326,6 @@ void cString::splice(unsigned start, unsigned count, const char* s) {
 void cString::replaceLeft(unsigned count, const char* s) {
   GW_ASSERT(s);
   if (holds(s)) return replaceLeft(count, cString(s));
-  makeUnique();
   if (count >= length()) {
     *this = s;
   } else {
@@ -336,7 +336,6 @@ void cString::replaceLeft(unsigned count, const char* s) {
 void cString::replace(unsigned start, unsigned count, const char* s) {
   GW_ASSERT(s);
   if (holds(s)) return replace(start, count, cString(s));
-  makeUnique();
   unsigned length = this->length();
   if (start >= length) {
     append(s);
@@ -348,12 +347,12 @@ void cString::replace(unsigned start, unsigned count, const char* s) {
 void cString::replaceRight(unsigned count, const char* s) {
   GW_ASSERT(s);
   if (holds(s)) return replaceRight(count, cString(s));
-  makeUnique();
   unsigned length = this->length();
   if (count >= length) {
     *this = s;
     return;
   }
+  makeUnique();
   unsigned added = textLength(s);
   resize(added + (length - count) + 1, length);
   std::memcpy(rep->chars + length - count, s, added + 1);

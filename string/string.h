@@ -71,9 +71,9 @@ class cString {
   // private buffer that already has that size is kept as it is. Guard: newBufferLength != 0.
   void setBufferLength(unsigned newBufferLength);
 
-  // Every change below first makes the record private. A string argument may point into this
-  // value's own text: it is read as it stood before the change. L is length() before the call and
-  // k the length of the string argument. Guards: string arguments are not null.
+  // The changes below work on a private record (copy-on-write). A string argument may point into
+  // this value's own text: it is read as it stood before the change. L is length() before the call
+  // and k the length of the string argument. Guards: string arguments are not null.
 
   // Appends `s`; the buffer becomes exactly L + k + 1 bytes, also when that shrinks it.
   void append(const char* s);
@@ -170,8 +170,8 @@ class cString {
   void resize(unsigned newBufferLength, unsigned length);
   // True when `s` points into this value's buffer, where a change could move or overwrite it.
   bool holds(const char* s) const;
-  // Replaces `count` characters at `start` (both within the text) with `s`, growing the private
-  // buffer to exactly the need when it is too small.
+  // Replaces `count` characters at `start` (both within the text) with `s` in a private record,
+  // growing its buffer to exactly the need when it is too small.
   void splice(unsigned start, unsigned count, const char* s);
   // Remove the first or the last `count` characters of the private text.
   void removeLeft(unsigned count);
@@ -185,8 +185,9 @@ class cString {
 // Prints `fmt` with the following arguments into `dst`, replacing its text, by the C library's
 // printf rules; returns the count of characters printed. Works in a buffer of at least 1024 bytes:
 // a buffer that was smaller ends exactly fitted to the text, a larger one keeps its size. `fmt`
-// and the arguments may point into dst's text. Guards: `fmt` is not null, and the output (with
-// its NUL) fits the working buffer and, for format, the final one: an over-long output or a print
-// error stops the program.
+// and the arguments may point into dst's text. Guards: `fmt` is not null, and the output with its
+// NUL fits the working buffer, so an over-long output or a print error stops the program. format
+// checks the output's count against the final buffer too, which also stops it when a printed NUL
+// byte cut the text short of a fitted buffer.
 int format(cString& dst, const char* fmt, ...);
 int vformat(cString& dst, const char* fmt, va_list args);
