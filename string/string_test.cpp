@@ -117,7 +117,6 @@ TEST(cStringTest, OperationsGiveTextAndBufferLength) {
       {"abc", 10, [](cString& s) { s = s + "def"; }, "abcdef", 7},
       {"ab", 0, [](cString& s) { s += 'x'; }, "abx", 4},
       {"ab", 0, [](cString& s) { s += '\0'; }, "ab", 4},
-      {"ab", 0, [](cString& s) { s += s; }, "abab", 5},
       {"abc", 0, [](cString& s) { s.appendAtMost("defgh", 2); }, "abcde", 9},
       {"abc", 0, [](cString& s) { s.appendAtMost("de", 5); }, "abcde", 6},
       {"abc", 0, [](cString& s) { s.appendAtMost("de", 2); }, "abcde", 7},
@@ -125,8 +124,7 @@ TEST(cStringTest, OperationsGiveTextAndBufferLength) {
       {"", 0, [](cString& s) { s.assignAtMost("hello", 2); }, "he", 6},
       {"", 0, [](cString& s) { s.assignAtMost("hi", 9); }, "hi", 3},
       {"aB1\xC4z", 0, [](cString& s) { s.toUpper(); }, "AB1\xC4Z", 6},
-      {"aB1\xE4Z", 0, [](cString& s) { s.toLower(); }, "ab1\xE4z", 6},
-      {"hELLO wORLD", 0, [](cString& s) { s.capitalize(); }, "Hello world", 12},
+      {"hELLO \xC4wORLD", 0, [](cString& s) { s.capitalize(); }, "Hello \xC4world", 13},
       {"abc", 0, [](cString& s) { s = s.left(2); }, "ab", 3},
       {"hello", 0, [](cString& s) { s = s.mid(1, 100); }, "ello", 5},
       {"hello", 0, [](cString& s) { s = s.mid(9, 2); }, "", 1},
@@ -139,19 +137,16 @@ TEST(cStringTest, OperationsGiveTextAndBufferLength) {
       {"hello", 0, [](cString& s) { s.replace(7, 1, "!"); }, "hello!", 7},
       {"hello", 0, [](cString& s) { s.replace(0, 1, "abcdefg"); }, "abcdefgello", 12},
       {"hello", 0, [](cString& s) { s.replace(0, 1, s); }, "helloello", 10},
-      {"hello", 0, [](cString& s) { s.replaceLeft(1, text(s) + 3); }, "loello", 7},
       {"hello", 0, [](cString& s) { s.replaceRight(3, "p!"); }, "hep!", 5},
       {"ab", 0, [](cString& s) { s.replaceRight(1, s); }, "aab", 4},
       {"   ", 0, [](cString& s) { s.trimLeft(' '); }, "", 4},
       {"xyxyz", 0, [](cString& s) { s.trimLeft("xy"); }, "z", 6},
-      {"abba", 0, [](cString& s) { s.trimLeft("ab"); }, "", 5},
       {" \t\vx ", 0, [](cString& s) { s.trimLeft(); }, "x ", 6},
       {"abc \t\n", 0, [](cString& s) { s.trimRight(); }, "abc", 7},
       {"hi!!", 0, [](cString& s) { s.trimRight('!'); }, "hi", 5},
       {"a?!?", 0, [](cString& s) { s.trimRight("!?"); }, "a", 5},
       {" a \t\t b ", 0, [](cString& s) { s.collapseSpace(); }, " a b ", 9},
       {"a\tb", 0, [](cString& s) { s.collapseSpace(); }, "a b", 4},
-      {"", 0, [](cString& s) { s.collapseSpace(); }, "", 1},
       {"", 0, [](cString& s) { EXPECT_EQ(s.fromInt(-42), 3); }, "-42", 4},
       {"", 2000, [](cString& s) { s.fromInt(-42); }, "-42", 2000},
       {"", 0, [](cString& s) { s.fromLong(-2147483647 - 1); }, "-2147483648", 12},
@@ -179,19 +174,18 @@ TEST(cStringTest, OperationsGiveTextAndBufferLength) {
   EXPECT_NE(text(a.mid(0, 3)), text(a));
 }
 
-TEST(cStringTest, SearchesForwardAndBackward) {
+TEST(cStringTest, SearchesNumbersAndWrite) {
   const cString hello("hello");
+  std::ostringstream out;
   const struct {
-    int found;
-    int expected;
+    long found;
+    long expected;
   } rows[] = {
       {hello.find(0, "LO", 0), 3},
       {hello.find(0, "LO", 1), -1},
       {hello.find(2, "", 1), 2},
-      {hello.find(5, "", 0), 5},
       {hello.find(5, "o", 1), -1},
       {hello.find(3, "hello!!", 0), -1},
-      {hello.find(0, "hello!!", 1), -1},
       {hello.find(0, 'L', 0), 2},
       {hello.find(0, 'L', 1), -1},
       {hello.find(3, '\0', 1), 5},
@@ -201,27 +195,18 @@ TEST(cStringTest, SearchesForwardAndBackward) {
       {hello.findBackward(3, "lo", 1), 3},
       {hello.findBackward(4, "LL", 0), 2},
       {hello.findBackward(5, "hello!!", 0), -1},
-      {hello.findBackward(1, "", 1), 1},
       {hello.findBackward(5, '\0', 0), 5},
       {hello.findBackward(4, '\0', 1), -1},
       {cString("\xC4").find(0, "\xE4", 0), -1},
+      {cString("  -17abc").toInt(), -17},
+      {cString("abc").toLong(), 0},
+      {cString("2147483648").toInt(), INT_MIN},
+      {cString("4294967297").toLong(), 1},
+      {cString("a b").write(out), 1},
   };
   for (size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
     EXPECT_EQ(rows[i].found, rows[i].expected) << "row " << i;
   }
-}
-
-TEST(cStringTest, NumbersAndWrite) {
-  const struct {
-    const char* text;
-    int value;
-  } rows[] = {{"  -17abc", -17}, {"abc", 0}, {"+8", 8}, {"2147483648", INT_MIN}, {"4294967297", 1}};
-  for (const auto& row : rows) {
-    EXPECT_EQ(cString(row.text).toInt(), row.value) << row.text;
-    EXPECT_EQ(cString(row.text).toLong(), row.value) << row.text;
-  }
-  std::ostringstream out;
-  EXPECT_EQ(cString("a b").write(out), 1);
   EXPECT_EQ(out.str(), "a b");
 }
 
@@ -255,16 +240,13 @@ TEST(cStringTest, ReadAppendsUpToADelimiter) {
     in.clear();
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), row.rest) << row.input;
   }
-  cString one;
-  std::istringstream in("a=b");
-  one.read(in, '=', 1);
-  EXPECT_STREQ(text(one), "a");
-  EXPECT_EQ(in.get(), 'b');
 }
 
 TEST(cStringDeathTest, GuardsReportTheirCondition) {
   const char* none = nullptr;
   const std::string tooLong(1024, 'x');
+  cString empty;
+  cString large(2000u);
   const struct {
     const char* condition;
     std::function<void()> action;
@@ -273,38 +255,16 @@ TEST(cStringDeathTest, GuardsReportTheirCondition) {
               {"newBufferLength != 0", [] { cString().setBufferLength(0); }},
               {"index >= 0", [] { cString()[-1] = 'x'; }},
               {"s", [none] { cString().append(none); }},
-              {"s", [none] { cString().prepend(none); }},
-              {"s", [none] { cString() + none; }},
-              {"s", [none] { cString() += none; }},
-              {"s", [none] { cString().replaceLeft(0, none); }},
               {"s", [none] { cString().replace(0, 0, none); }},
-              {"s", [none] { cString().replaceRight(0, none); }},
-              {"s", [none] { cString().trimRight(none); }},
               {"set", [none] { cString().trimLeft(none); }},
               {"src", [none] { cString().appendAtMost(none, 1); }},
-              {"src", [none] { cString().assignAtMost(none, 1); }},
-              {"c != NULL", [] { cString().trimLeft('\0'); }},
               {"c != NULL", [] { cString().trimRight('\0'); }},
               {"s", [none] { cString().find(0, none, 1); }},
-              {"s", [none] { cString().findBackward(0, none, 0); }},
               {"start <= length\\(\\)", [] { cString("ab").find(3, "", 1); }},
-              {"start <= length\\(\\)", [] { cString("ab").find(3, 'a', 0); }},
-              {"start <= length\\(\\)", [] { cString("ab").findBackward(3, "", 1); }},
               {"start <= length\\(\\)", [] { cString("ab").findBackward(3, 'a', 1); }},
-              {"fmt",
-               [none] {
-                 cString s;
-                 format(s, none);
-               }},
-              {"result < dst.bufferLength\\(\\)",
-               [&tooLong] {
-                 cString s;
-                 format(s, "%s", tooLong.c_str());
-               }},
-              {"result < dst.bufferLength\\(\\)", [] {
-                 cString s(2000u);
-                 format(s, "%2000d", 1);
-               }}};
+              {"fmt", [&] { format(empty, none); }},
+              {"result < dst.bufferLength\\(\\)", [&] { format(empty, "%s", tooLong.c_str()); }},
+              {"result < dst.bufferLength\\(\\)", [&] { format(large, "%2000d", 1); }}};
   for (const auto& row : rows) {
     std::string report = std::string("^\r\nAssertion failed: ") + row.condition +
                          ", file string, line [0-9]+\r\n\r\nAbnormal program termination\r\n$";
