@@ -1,11 +1,21 @@
-// The core of cString: the shared record, reference counting, copy-on-write, construction,
-// assignment, character access and the exact-size buffer reallocation the other operations use.
+// cString: the shared record, reference counting, copy-on-write and the exact-size buffer
+// reallocation, then the text toolkit built on them. One file, so that every guard of the class
+// reports the module "string".
 #include "string/string.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <streambuf>
+#include <string_view>
+#include <utility>
 
+#include "support/ascii.h"
 #include "support/assert.h"
+#include "support/number.h"
 
 namespace {
 
@@ -24,6 +34,49 @@ Record* recordOf(const char* text) {
 // Drops one reference to `record`, freeing it (buffer, then record) at the last one.
 void release(Record* record) {
   if (--record->refCount == 0) delete record;
+}
+
+// The smallest buffer that formatting prints into.
+constexpr unsigned FORMAT_BUFFER_LENGTH = 1024;
+// Characters that read gathers in its local block before appending them.
+constexpr unsigned READ_BLOCK_CHARACTERS = 254;
+
+char asciiLower(char c) { return isAsciiLetter(c) ? static_cast<char>(c | 0x20) : c; }
+
+bool sameByte(char a, char b, int caseSensitive) {
+  return caseSensitive ? a == b : asciiUpper(a) == asciiUpper(b);
+}
+
+// True when the `count` characters of `s` stand at `text`; the text's NUL ends the comparison.
+bool matchesAt(const char* text, const char* s, unsigned count, int caseSensitive) {
+  for (unsigned i = 0; i < count; ++i) {
+    if (!sameByte(text[i], s[i], caseSensitive)) return false;
+  }
+  return true;
+}
+
+// The length of the run of characters for which `matches` holds at the start of `text`.
+template <typename Matches>
+unsigned leadingRun(const char* text, Matches matches) {
+  unsigned run = 0;
+  while (text[run] != '\0' && matches(text[run])) ++run;
+  return run;
+}
+
+// The length of the run at the end of the `length` characters of `text`.
+template <typename Matches>
+unsigned trailingRun(const char* text, unsigned length, Matches matches) {
+  unsigned run = 0;
+  while (run < length && matches(text[length - 1 - run])) ++run;
+  return run;
+}
+
+// True when `c` (not NUL) is one of the characters of `set`.
+bool isIn(char c, const char* set) {
+  for (; *set != '\0'; ++set) {
+    if (*set == c) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -96,11 +149,339 @@ void cString::makeUnique() {
 void cString::setBufferLength(unsigned newBufferLength) {
   GW_ASSERT(newBufferLength != 0);
   makeUnique();
+  resize(newBufferLength, length());
+}
+
+void cString::resize(unsigned newBufferLength, unsigned length) {
   if (newBufferLength == rep->bufferLength) return;
-  _srep* resized = new _srep(newBufferLength);
-  unsigned kept = std::min(length(), newBufferLength - 1);
-  std::memcpy(resized->chars, rep->chars, kept);
-  std::memset(resized->chars + kept, 0, newBufferLength - kept);
-  delete rep;
-  rep = resized;
+  // A new buffer in the same private record: the record itself has nothing to reallocate.
+  char* chars = new char[newBufferLength];
+  unsigned kept = std::min(length, newBufferLength - 1);
+  std::memcpy(chars, rep->chars, kept);
+  std::memset(chars + kept, 0, newBufferLength - kept);
+  delete[] rep->chars;
+  rep->chars = chars;
+  rep->bufferLength = newBufferLength;
+}
+
+bool cString::holds(const char* s) const {
+  std::less<const char*> before;
+  return !before(s, rep->chars) && before(s, rep->chars + rep->bufferLength);
+}
+
+void cString::append(const char* s) {
+  GW_ASSERT(s);
+  if (holds(s)) return append(cString(s));
+  makeUnique();
+  unsigned length = this->length();
+  unsigned added = textLength(s);
+  resize(length + added + 1, length);
+  std::memcpy(rep->chars + length, s, added + 1);
+}
+
+void cString::prepend(const char* s) {
+  GW_ASSERT(s);
+  if (holds(s)) return prepend(cString(s));
+  makeUnique();
+  unsigned length = this->length();
+  unsigned added = textLength(s);
+  resize(length + added + 1, length);
+  std::memmove(rep->chars + added, rep->chars, length + 1);
+  std::memcpy(rep->chars, s, added);
+}
+
+cString cString::operator+(const char* s) const {
+  GW_ASSERT(s);
+  cString result(*this);
+  result.append(s);
+  return result;
+}
+
+cString cString::operator+=(const char* s) {
+  GW_ASSERT(s);
+  append(s);
+  return *this;
+}
+
+cString cString::operator+=(char c) {
+  (*this)[static_cast<int>(length())] = c;
+  return *this;
+}
+
+char* cString::appendAtMost(const char* src, unsigned n) {
+  GW_ASSERT(src);
+  unsigned length = this->length();
+  append(src);
+  // Compared as n < bufferLength - L, which cannot wrap round as L + n could.
+  if (n < rep->bufferLength - length) (*this)[static_cast<int>(length + n)] = '\0';
+  makeUnique();
+  return rep->chars;
+}
+
+char* cString::assignAtMost(const char* src, unsigned n) {
+  GW_ASSERT(src);
+  *this = src;
+  if (n < rep->bufferLength) (*this)[static_cast<int>(n)] = '\0';
+  makeUnique();
+  return rep->chars;
+}
+
+void cString::toLower() {
+  makeUnique();
+  for (char* c = rep->chars; *c != '\0'; ++c) *c = asciiLower(*c);
+}
+
+void cString::toUpper() {
+  makeUnique();
+  upperCaseInPlace(rep->chars);
+}
+
+void cString::capitalize() {
+  toLower();
+  rep->chars[0] = asciiUpper(rep->chars[0]);
+}
+
+int cString::find(unsigned start, const char* s, int caseSensitive) const {
+  GW_ASSERT(s);
+  GW_ASSERT(start <= length());
+  const char* text = rep->chars;
+  unsigned length = this->length();
+  if (caseSensitive) {
+    size_t found = std::string_view(text, length).find(s, start);
+    return found == std::string_view::npos ? -1 : static_cast<int>(found);
+  }
+  unsigned sought = textLength(s);
+  if (sought > length - start) return -1;
+  for (unsigned p = start; p <= length - sought; ++p) {
+    if (matchesAt(text + p, s, sought, caseSensitive)) return static_cast<int>(p);
+  }
+  return -1;
+}
+
+int cString::find(unsigned start, char c, int caseSensitive) const {
+  GW_ASSERT(start <= length());
+  const char* text = rep->chars;
+  if (caseSensitive) {
+    const char* found = std::strchr(text + start, c);
+    return found ? static_cast<int>(found - text) : -1;
+  }
+  for (unsigned p = start; text[p] != '\0'; ++p) {
+    if (sameByte(text[p], c, caseSensitive)) return static_cast<int>(p);
+  }
+  return -1;
+}
+
+int cString::findBackward(unsigned start, const char* s, int caseSensitive) const {
+  GW_ASSERT(s);
+  GW_ASSERT(start <= length());
+  unsigned sought = textLength(s);
+  for (int p = static_cast<int>(start); p >= 0; --p) {
+    if (matchesAt(rep->chars + p, s, sought, caseSensitive)) return p;
+  }
+  return -1;
+}
+
+int cString::findBackward(unsigned start, char c, int caseSensitive) const {
+  GW_ASSERT(start <= length());
+  for (int p = static_cast<int>(start); p >= 0; --p) {
+    if (sameByte(rep->chars[p], c, caseSensitive)) return p;
+  }
+  return -1;
+}
+
+cString cString::piece(const char* from, unsigned count) {
+  cString result(count + 1);
+  std::memcpy(result.rep->chars, from, count);
+  result.rep->chars[count] = '\0';
+  return result;
+}
+
+cString cString::left(unsigned count) const {
+  if (count >= length()) return *this;
+  return piece(rep->chars, count);
+}
+
+cString cString::mid(unsigned start, unsigned count) const {
+  unsigned length = this->length();
+  start = std::min(start, length);
+  return piece(rep->chars + start, std::min(count, length - start));
+}
+
+cString cString::right(unsigned count) const {
+  unsigned length = this->length();
+  if (count > length) return *this;
+  return cString(rep->chars + length - count);
+}
+
+void cString::splice(unsigned start, unsigned count, const char* s) {
+  makeUnique();
+  unsigned length = this->length();
+  unsigned added = textLength(s);
+  unsigned needed = added + (length - count) + 1;
+  if (rep->bufferLength < needed) resize(needed, length);
+  std::memmove(rep->chars + start + added, rep->chars + start + count, length - start - count + 1);
+  std::memcpy(rep->chars + start, s, added);
+}
+
+void cString::replaceLeft(unsigned count, const char* s) {
+  GW_ASSERT(s);
+  if (holds(s)) return replaceLeft(count, cString(s));
+  if (count >= length()) {
+    *this = s;
+  } else {
+    splice(0, count, s);
+  }
+}
+
+void cString::replace(unsigned start, unsigned count, const char* s) {
+  GW_ASSERT(s);
+  if (holds(s)) return replace(start, count, cString(s));
+  unsigned length = this->length();
+  if (start >= length) {
+    append(s);
+  } else {
+    splice(start, std::min(count, length - start), s);
+  }
+}
+
+void cString::replaceRight(unsigned count, const char* s) {
+  GW_ASSERT(s);
+  if (holds(s)) return replaceRight(count, cString(s));
+  unsigned length = this->length();
+  if (count >= length) {
+    *this = s;
+    return;
+  }
+  makeUnique();
+  unsigned added = textLength(s);
+  resize(added + (length - count) + 1, length);
+  std::memcpy(rep->chars + length - count, s, added + 1);
+}
+
+void cString::removeLeft(unsigned count) {
+  std::memmove(rep->chars, rep->chars + count, length() - count + 1);
+}
+
+void cString::removeRight(unsigned count) { rep->chars[length() - count] = '\0'; }
+
+void cString::trimLeft(char c) {
+  // Written out rather than through GW_ASSERT: the condition names the NUL byte NULL, which the
+  // compilers warn about when it is compiled.
+  if (c == '\0') assertionFailed("c != NULL", __FILE__, __LINE__);
+  makeUnique();
+  removeLeft(leadingRun(rep->chars, [c](char x) { return x == c; }));
+}
+
+void cString::trimLeft(const char* set) {
+  GW_ASSERT(set);
+  makeUnique();
+  removeLeft(leadingRun(rep->chars, [set](char x) { return isIn(x, set); }));
+}
+
+void cString::trimLeft() {
+  makeUnique();
+  removeLeft(leadingRun(rep->chars, isAsciiSpace));
+}
+
+void cString::trimRight(char c) {
+  if (c == '\0') assertionFailed("c != NULL", __FILE__, __LINE__);  // as in trimLeft(char)
+  makeUnique();
+  removeRight(trailingRun(rep->chars, length(), [c](char x) { return x == c; }));
+}
+
+void cString::trimRight(const char* s) {
+  GW_ASSERT(s);
+  makeUnique();
+  removeRight(trailingRun(rep->chars, length(), [s](char x) { return isIn(x, s); }));
+}
+
+void cString::trimRight() {
+  makeUnique();
+  removeRight(trailingRun(rep->chars, length(), isAsciiSpace));
+}
+
+void cString::collapseSpace() {
+  unsigned length = this->length();
+  for (unsigned i = 0; i < length; ++i) {
+    while (i < length && !isAsciiSpace(rep->chars[i])) ++i;
+    if (i == length) return;
+    unsigned last = i;
+    while (last + 1 < length && isAsciiSpace(rep->chars[last + 1])) ++last;
+    replace(i, last - i + 1, " ");
+    length -= last - i;
+  }
+}
+
+int cString::fromInt(int n) { return format(*this, "%d", n); }
+
+int cString::fromLong(long n) { return format(*this, "%ld", n); }
+
+int cString::toInt() const { return parseLeadingInt(rep->chars); }
+
+long cString::toLong() const { return parseLeadingInt(rep->chars); }
+
+int cString::write(std::ostream& os) const {
+  os << rep->chars;
+  return 1;
+}
+
+int cString::read(std::istream& is, const char* delimiters, int discardDelimiter) {
+  if (delimiters && holds(delimiters)) return read(is, cString(delimiters), discardDelimiter);
+  char block[READ_BLOCK_CHARACTERS + 2];
+  unsigned stored = 0;
+  std::istream::sentry ready(is, true);
+  std::streambuf* source = is.rdbuf();
+  using Traits = std::istream::traits_type;
+  for (int got; ready && (got = source->sbumpc()) != 0;) {
+    if (got == Traits::eof()) {
+      is.setstate(std::ios::eofbit | std::ios::failbit);
+      break;
+    }
+    char c = static_cast<char>(got);
+    if (delimiters ? isIn(c, delimiters) : isAsciiSpace(c)) {
+      if (!discardDelimiter) is.putback(c);
+      break;
+    }
+    block[stored++] = c;
+    if (stored == READ_BLOCK_CHARACTERS) {
+      block[stored] = '\0';
+      append(block);
+      stored = 0;
+    }
+  }
+  block[stored] = '\0';
+  append(block);
+  return 1;
+}
+
+int cString::read(std::istream& is, char delimiter, int discardDelimiter) {
+  const char set[] = {delimiter, '\0'};
+  return read(is, set, discardDelimiter);
+}
+
+int vformat(cString& dst, const char* fmt, va_list args) {
+  GW_ASSERT(fmt);
+  // The buffer dst would have once private: a shared record would be copied to its text's size.
+  unsigned own = dst.rep->refCount > 1 ? dst.length() + 1 : dst.bufferLength();
+  bool raised = own < FORMAT_BUFFER_LENGTH;
+  // The print goes into a fresh private buffer of the working size and the old record is let go
+  // only afterwards, so `fmt` and the arguments may point into dst's text.
+  cString printed(std::max(own, FORMAT_BUFFER_LENGTH));
+  // A print error (a negative count) becomes a count that no buffer can hold.
+  unsigned result =
+      static_cast<unsigned>(std::vsnprintf(printed.rep->chars, printed.bufferLength(), fmt, args));
+  std::swap(dst.rep, printed.rep);
+  GW_ASSERT(result < dst.bufferLength());
+  if (raised) dst.setBufferLength(dst.length() + 1);
+  return static_cast<int>(result);
+}
+
+int format(cString& dst, const char* fmt, ...) {
+  GW_ASSERT(fmt);
+  va_list args;
+  va_start(args, fmt);
+  unsigned result = static_cast<unsigned>(vformat(dst, fmt, args));
+  va_end(args);
+  GW_ASSERT(result < dst.bufferLength());
+  return static_cast<int>(result);
 }
