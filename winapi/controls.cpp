@@ -15,7 +15,7 @@ const WORD EDIT_CLASS = 0x81;
 const WORD STATIC_CLASS = 0x82;
 const WORD LIST_BOX_CLASS = 0x83;
 
-Control* newControl(Dialog& dialog, const DialogItem& item, const ControlPlace& place) {
+Control* newControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place) {
   switch (item.classAtom) {
     case BUTTON_CLASS:
       return new Button(dialog, item, place);
@@ -32,10 +32,10 @@ Control* newControl(Dialog& dialog, const DialogItem& item, const ControlPlace& 
 
 }  // namespace
 
-Control::Control(Dialog& dialog, const DialogItem& item)
+Control::Control(Dialog& dialog, const resfile::DialogItem& item)
     : _dialog(dialog), _id(item.id), _style(item.style), _text(item.text) {}
 
-Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlace& place) {
+Control* createControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place) {
   Control* control = newControl(dialog, item, place);
   if (control == nullptr) return nullptr;
   Fl_Widget& widget = control->widget();
@@ -45,11 +45,11 @@ Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlac
   return control;
 }
 
-bool isKnownControlClass(const DialogItem& item) {
+bool isKnownControlClass(const resfile::DialogItem& item) {
   return item.classAtom >= BUTTON_CLASS && item.classAtom <= LIST_BOX_CLASS;
 }
 
-Button::Button(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+Button::Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
     : ControlWidget<Fl_Button>(dialog, item, place) {
   copy_label(item.text.c_str());
   callback([](Fl_Widget* widget, void*) { static_cast<Button*>(widget)->click(); });
@@ -79,7 +79,7 @@ void LiteralText::draw() {
   fl_draw(label() ? label() : "", x(), y(), w(), h(), align(), nullptr, 0);
 }
 
-Static::Static(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+Static::Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
     : ControlWidget<LiteralText>(dialog, item, place) {
   align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
   copy_label(item.text.c_str());

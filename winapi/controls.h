@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "winapi/resfile.h"
+#include "resfile/resfile.h"
 #include "winapi/window.h"
 
 namespace winapi {
@@ -27,7 +27,7 @@ struct ControlPlace {
 // What every control shares: its id, style and window text, and the dialog it belongs to.
 class Control : public Window {
  public:
-  Control(Dialog& dialog, const DialogItem& item);
+  Control(Dialog& dialog, const resfile::DialogItem& item);
 
   Dialog& dialog() override { return _dialog; }
   int id() const override { return _id; }
@@ -46,11 +46,11 @@ class Control : public Window {
 };
 
 // True for the classes the stand-in makes: button, edit, static and list box, given by atom.
-bool isKnownControlClass(const DialogItem& item);
+bool isKnownControlClass(const resfile::DialogItem& item);
 
 // Makes the control of `item` in `dialog`, which must be the current FLTK group; null for a class
 // that isKnownControlClass rejects.
-Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+Control* createControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
 
 // A control on FLTK widget class `Base`: it leaves Tab, Enter and Escape to the dialog, as no
 // control of these classes wants them on Win32, takes no keys behind a message box, and records
@@ -58,7 +58,7 @@ Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlac
 template <class Base>
 class ControlWidget : public Base, public Control {
  public:
-  ControlWidget(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+  ControlWidget(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
       : Base(place.x, place.y, place.w, place.h), Control(dialog, item) {}
 
   Fl_Widget& widget() override { return *this; }
@@ -82,7 +82,7 @@ class ControlWidget : public Base, public Control {
 // while it has the focus sends WM_COMMAND BN_CLICKED to the dialog.
 class Button : public ControlWidget<Fl_Button> {
  public:
-  Button(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
   void setText(const char* text) override;
   bool isPushButton() const override { return true; }
   bool isDefault() const { return (style() & 0xF) == BS_DEFPUSHBUTTON; }
@@ -105,7 +105,7 @@ class LiteralText : public Fl_Widget {
 // Class 0x82: text left-aligned and wrapped at word breaks.
 class Static : public ControlWidget<LiteralText> {
  public:
-  Static(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
   void setText(const char* text) override;
 };
 
@@ -113,7 +113,7 @@ class Static : public ControlWidget<LiteralText> {
 // ES_UPPERCASE turns typed and pasted a-z into A-Z.
 class Edit : public ControlWidget<Fl_Input> {
  public:
-  Edit(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  Edit(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
   int handle(int event) override;
   LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
   std::string text() const override { return value(); }
@@ -127,7 +127,7 @@ class Edit : public ControlWidget<Fl_Input> {
 // characters), one per row, and LB_SETTOPINDEX scrolls by whole lines.
 class ListBox : public ControlWidget<Fl_Browser> {
  public:
-  ListBox(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+  ListBox(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
   LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  protected:

@@ -26,7 +26,7 @@ bool isTabStop(Control& control) {
   return (control.style() & WS_TABSTOP) && widget.active() && widget.visible();
 }
 
-ControlPlace placeOf(const DialogItem& item, BaseUnits units, int fontSize) {
+ControlPlace placeOf(const resfile::DialogItem& item, BaseUnits units, int fontSize) {
   return {mulDiv(item.x, units.x, 4), mulDiv(item.y, units.y, 8), mulDiv(item.cx, units.x, 4),
           mulDiv(item.cy, units.y, 8), fontSize};
 }
@@ -35,10 +35,10 @@ ControlPlace placeOf(const DialogItem& item, BaseUnits units, int fontSize) {
 
 int Dialog::procedureDepth = 0;
 
-Dialog::Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc)
+Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc)
     : Dialog(dialogTemplate, proc, measureBaseUnits(dialogFontSize(dialogTemplate.pointSize))) {}
 
-Dialog::Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
+Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
     : Fl_Double_Window(mulDiv(dialogTemplate.x, units.x, 4), mulDiv(dialogTemplate.y, units.y, 8),
                        mulDiv(dialogTemplate.cx, units.x, 4),
                        mulDiv(dialogTemplate.cy, units.y, 8)),
@@ -48,7 +48,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits uni
   callback(closeBox);
   size_range(w(), h(), w(), h());
   int fontSize = dialogFontSize(dialogTemplate.pointSize);
-  for (const DialogItem& item : dialogTemplate.items) {
+  for (const resfile::DialogItem& item : dialogTemplate.items) {
     _controls.push_back(createControl(*this, item, placeOf(item, units, fontSize)));
   }
   end();

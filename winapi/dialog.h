@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "resfile/resfile.h"
 #include "winapi/controls.h"
-#include "winapi/resfile.h"
 #include "winapi/window.h"
 
 namespace winapi {
@@ -34,7 +34,7 @@ class Dialog : public Fl_Double_Window, public Window {
  public:
   // Builds the window and its controls from the template; every control must be of a known
   // class. Sends no message.
-  Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc);
+  Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc);
 
   // Runs the dialog procedure; where it returns FALSE, does what Win32's default dialog procedure
   // does for WM_SETICON and the window text. Destroying the dialog meanwhile is deferred.
@@ -68,7 +68,7 @@ class Dialog : public Fl_Double_Window, public Window {
   void showIcon();
 
  private:
-  Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units);
+  Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units);
 
   bool dialogKey();
   void moveFocus(int step);

@@ -15,15 +15,16 @@ namespace {
 const std::uint16_t DIALOG_RESOURCE = 5;  // RT_DIALOG
 const double FOREVER = 1e20;              // seconds: Fl::wait until something happens
 
-bool findTemplate(HINSTANCE instance, LPCSTR name, DialogTemplate* dialogTemplate) {
+bool findTemplate(HINSTANCE instance, LPCSTR name, resfile::DialogTemplate* dialogTemplate) {
   if (instance != nullptr && instance != GetModuleHandleA(nullptr)) return false;
   ULONG_PTR ordinal = reinterpret_cast<ULONG_PTR>(name);
-  const ResourceEntry* entry =
-      ordinal <= 0xFFFF
-          ? findResource(moduleResources(), DIALOG_RESOURCE, static_cast<std::uint16_t>(ordinal))
-          : findResource(moduleResources(), DIALOG_RESOURCE, name);
-  if (entry == nullptr || !parseDialogTemplate(entry->data, dialogTemplate, nullptr)) return false;
-  for (const DialogItem& item : dialogTemplate->items) {
+  const resfile::ResourceEntry* entry =
+      ordinal <= 0xFFFF ? resfile::findResource(moduleResources(), DIALOG_RESOURCE,
+                                                static_cast<std::uint16_t>(ordinal))
+                        : resfile::findResource(moduleResources(), DIALOG_RESOURCE, name);
+  if (entry == nullptr || !resfile::parseDialogTemplate(entry->data, dialogTemplate, nullptr))
+    return false;
+  for (const resfile::DialogItem& item : dialogTemplate->items) {
     if (!isKnownControlClass(item)) return false;
   }
   return true;
@@ -32,7 +33,7 @@ bool findTemplate(HINSTANCE instance, LPCSTR name, DialogTemplate* dialogTemplat
 // Builds the dialog and sends WM_INITDIALOG; the first tab stop gets the focus if the procedure
 // returns TRUE. Null if the template is unusable or the procedure destroyed the dialog.
 Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param) {
-  DialogTemplate dialogTemplate;
+  resfile::DialogTemplate dialogTemplate;
   if (!findTemplate(instance, name, &dialogTemplate)) return nullptr;
   Dialog* dialog = new Dialog(dialogTemplate, proc);
   HWND hwnd = dialog->hwnd();

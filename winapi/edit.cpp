@@ -36,7 +36,7 @@ void upperCase(std::string* text) {
 
 }  // namespace
 
-Edit::Edit(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+Edit::Edit(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
     : ControlWidget<Fl_Input>(dialog, item, place) {
   textfont(DIALOG_FONT);
   textsize(place.fontSize);

@@ -9,7 +9,7 @@
 
 namespace winapi {
 
-ListBox::ListBox(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+ListBox::ListBox(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
     : ControlWidget<Fl_Browser>(dialog, item, place) {
   type(FL_HOLD_BROWSER);
   box(FL_DOWN_BOX);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "winapi/resfile.h"
+#include "resfile/resfile.h"
 #include "winapi/winapi.h"
 
 class Fl_RGB_Image;
@@ -12,7 +12,7 @@ class Fl_RGB_Image;
 namespace winapi {
 
 // The entries of WINAPI_RESOURCES, read on first use; empty if the image is malformed.
-const std::vector<ResourceEntry>& moduleResources();
+const std::vector<resfile::ResourceEntry>& moduleResources();
 
 // The image of an icon that LoadIconA returned, or null (also for a NULL icon).
 const Fl_RGB_Image* iconImage(HICON icon);

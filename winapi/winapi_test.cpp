@@ -6,12 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/resource.h"
 #include "winapi/dialog.h"
+#include "winapi/module.h"
 #include "winapi/resources.h"
 #include "winapi/winapi.h"
 
@@ -93,9 +96,10 @@ TEST_F(WinapiDialogTest, DialogUnitsBecomePixelsAsInWin32) {
                {"8 points", winapi::dialogFontSize(8), 11}};
   for (const auto& rule : rules) EXPECT_EQ(rule.got, rule.want) << rule.rule;
 
-  const ResourceEntry* entry = findResource(winapi::moduleResources(), 5, IDD_MAIN);
-  DialogTemplate dialogTemplate;
-  ASSERT_TRUE(entry && parseDialogTemplate(entry->data, &dialogTemplate, nullptr));
+  const resfile::ResourceEntry* entry =
+      resfile::findResource(winapi::moduleResources(), 5, IDD_MAIN);
+  resfile::DialogTemplate dialogTemplate;
+  ASSERT_TRUE(entry && resfile::parseDialogTemplate(entry->data, &dialogTemplate, nullptr));
   winapi::BaseUnits units = winapi::measureBaseUnits(winapi::dialogFontSize(8));
   auto pixels = [&](int x, int y, int w, int h) {
     return std::vector<int>{winapi::mulDiv(x, units.x, 4), winapi::mulDiv(y, units.y, 8),
@@ -104,7 +108,7 @@ TEST_F(WinapiDialogTest, DialogUnitsBecomePixelsAsInWin32) {
   Fl_Window& window = windowOf(dialog);
   EXPECT_EQ((std::vector<int>{0, 0, window.w(), window.h()}),
             pixels(0, 0, dialogTemplate.cx, dialogTemplate.cy));
-  for (const DialogItem& control : dialogTemplate.items) {
+  for (const resfile::DialogItem& control : dialogTemplate.items) {
     Fl_Widget& widget = widgetOf(item(control.id));
     EXPECT_EQ((std::vector<int>{widget.x(), widget.y(), widget.w(), widget.h()}),
               pixels(control.x, control.y, control.cx, control.cy))
@@ -276,6 +280,14 @@ TEST(WinapiModalTest, RunsUntilEndDialogAndReturnsItsResult) {
   EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr, recordingProc, 0), 7);
   EXPECT_EQ(GetDlgItem(lastDialog, IDC_ENTRY), nullptr);
   EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(999), nullptr, recordingProc, 0), -1);
+}
+
+// The .res image linked into the programs is the one windres made, byte for byte.
+TEST(WinapiModuleTest, EmbedsTheCompiledResources) {
+  std::ifstream in(GLYPHWISE_RES, std::ios::binary);
+  std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(WINAPI_RESOURCES_SIZE, file.size());
+  EXPECT_EQ(std::memcmp(WINAPI_RESOURCES, file.data(), file.size()), 0);
 }
 
 }  // namespace
