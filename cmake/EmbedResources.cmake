@@ -1,45 +1,11 @@
-# Compiled resource files (.res) linked into programs: as the program's own resources on every
-# system, or as plain bytes that a program reads itself.
+# Compiled resource files (.res): made from a resource script by windres, then linked into programs
+# as their own resources on every system, or as plain bytes that a program reads itself.
+# A .res is reached through the target that makes it, which carries the file's path in its
+# property GLYPHWISE_RES_FILE: every function here takes that target, so any folder may use a .res
+# whatever the order in which the folders are added.
 
-# glyphwise_embed_resources(target res_file): links a compiled resource file (.res) into `target`
-# as WINAPI_RESOURCES and WINAPI_RESOURCES_SIZE (winapi/module.h), through a source generated at
-# build time; a change of the .res, and so of the .rc it comes from, regenerates and relinks it.
-
-function(glyphwise_embed_resources target res_file)
-  get_filename_component(name ${res_file} NAME_WE)
-  set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}_res.cpp)
-  # The .res may come from a custom command in another folder: Ninja, the generator of every
-  # preset, follows such a file dependency across folders.
-  add_custom_command(OUTPUT ${source}
-    COMMAND ${CMAKE_COMMAND} -DRES_FILE=${res_file} -DSOURCE_FILE=${source}
-            -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
-    DEPENDS ${res_file} ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
-    COMMENT "Embedding ${name}.res in ${target}"
-    VERBATIM)
-  target_sources(${target} PRIVATE ${source})
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
-endfunction()
-
-# glyphwise_program_resources(target res_file): gives the program or test `target` the resources of
-# `res_file` as its own. On Windows they become the executable's resource section (windres turns
-# the .res into an object), where the system finds them; elsewhere they are embedded as above for
-# the window stand-in.
-function(glyphwise_program_resources target res_file)
-  if(NOT WIN32)
-    glyphwise_embed_resources(${target} ${res_file})
-    return()
-  endif()
-  get_filename_component(name ${res_file} NAME_WE)
-  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}_res.obj)
-  add_custom_command(OUTPUT ${object}
-    COMMAND ${GLYPHWISE_WINDRES} -J res -O coff -i ${res_file} -o ${object}
-    DEPENDS ${res_file}
-    COMMENT "Linking ${name}.res into ${target}"
-    VERBATIM)
-  target_sources(${target} PRIVATE ${object})
-endfunction()
-
-# Run as a script (cmake -P) by the command above: writes SOURCE_FILE from the bytes of RES_FILE.
+# Run as a script (cmake -P) by glyphwise_embed_resources below: writes SOURCE_FILE from the bytes
+# of RES_FILE.
 if(CMAKE_SCRIPT_MODE_FILE)
   file(READ ${RES_FILE} hex HEX)
   if(hex STREQUAL "")
@@ -54,4 +20,70 @@ if(CMAKE_SCRIPT_MODE_FILE)
     "#include \"winapi/module.h\"\n\n"
     "const unsigned char WINAPI_RESOURCES[] = {\n  ${bytes}\n};\n"
     "const std::size_t WINAPI_RESOURCES_SIZE = sizeof WINAPI_RESOURCES;\n")
+  return()
 endif()
+
+find_program(GLYPHWISE_WINDRES NAMES x86_64-w64-mingw32-windres windres REQUIRED)
+
+# glyphwise_compile_resources(res_target rc_file [DEPENDS file...]): compiles the resource script
+# `rc_file` (its own folder on the include path) into <name>.res in this build folder, made by the
+# new target `res_target`. DEPENDS lists the files the script includes.
+function(glyphwise_compile_resources res_target rc_file)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  get_filename_component(script ${rc_file} ABSOLUTE)
+  get_filename_component(folder ${script} DIRECTORY)
+  get_filename_component(name ${script} NAME_WE)
+  set(res_file ${CMAKE_CURRENT_BINARY_DIR}/${name}.res)
+  add_custom_command(OUTPUT ${res_file}
+    COMMAND ${GLYPHWISE_WINDRES} -I ${folder} -O res ${script} -o ${res_file}
+    DEPENDS ${script} ${ARG_DEPENDS}
+    COMMENT "Compiling ${name}.rc"
+    VERBATIM)
+  add_custom_target(${res_target} DEPENDS ${res_file})
+  set_target_properties(${res_target} PROPERTIES GLYPHWISE_RES_FILE ${res_file})
+endfunction()
+
+# glyphwise_resource_path(target res_target): builds the .res of `res_target` before `target`, a
+# test that reads it, and gives `target` its path as the string macro GLYPHWISE_RES.
+function(glyphwise_resource_path target res_target)
+  add_dependencies(${target} ${res_target})
+  target_compile_definitions(${target} PRIVATE
+    GLYPHWISE_RES="$<TARGET_PROPERTY:${res_target},GLYPHWISE_RES_FILE>")
+endfunction()
+
+# glyphwise_embed_resources(target res_target): links the .res of `res_target` into `target` as
+# WINAPI_RESOURCES and WINAPI_RESOURCES_SIZE (winapi/module.h), through a source generated at
+# build time; a change of the .res, and so of the .rc it comes from, regenerates and relinks it.
+function(glyphwise_embed_resources target res_target)
+  set(res_file $<TARGET_PROPERTY:${res_target},GLYPHWISE_RES_FILE>)
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}_${res_target}.cpp)
+  add_custom_command(OUTPUT ${source}
+    COMMAND ${CMAKE_COMMAND} -DRES_FILE=${res_file} -DSOURCE_FILE=${source}
+            -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
+    DEPENDS ${res_file} ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
+    COMMENT "Embedding ${res_target} in ${target}"
+    VERBATIM)
+  add_dependencies(${target} ${res_target})
+  target_sources(${target} PRIVATE ${source})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# glyphwise_program_resources(target res_target): gives the program or test `target` the resources
+# of `res_target`'s .res as its own. On Windows they become the executable's resource section
+# (windres turns the .res into an object), where the system finds them; elsewhere they are embedded
+# as above for the window stand-in.
+function(glyphwise_program_resources target res_target)
+  if(NOT WIN32)
+    glyphwise_embed_resources(${target} ${res_target})
+    return()
+  endif()
+  set(res_file $<TARGET_PROPERTY:${res_target},GLYPHWISE_RES_FILE>)
+  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_${res_target}.obj)
+  add_custom_command(OUTPUT ${object}
+    COMMAND ${GLYPHWISE_WINDRES} -J res -O coff -i ${res_file} -o ${object}
+    DEPENDS ${res_file}
+    COMMENT "Linking ${res_target} into ${target}"
+    VERBATIM)
+  add_dependencies(${target} ${res_target})
+  target_sources(${target} PRIVATE ${object})
+endfunction()
