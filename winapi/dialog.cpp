@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "winapi/resources.h"
+#include "winapi/module.h"
 
 namespace winapi {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "winapi/dialog.h"
-#include "winapi/resources.h"
+#include "winapi/module.h"
 
 namespace winapi {
 

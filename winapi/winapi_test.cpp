@@ -14,8 +14,8 @@
 
 #include "app/resource.h"
 #include "winapi/dialog.h"
+#include "winapi/embeddedres.h"
 #include "winapi/module.h"
-#include "winapi/resources.h"
 #include "winapi/winapi.h"
 
 namespace {

@@ -1,6 +1,6 @@
-// The executable's module: its handle and file name, its linked-in resources, and the icons
-// loaded from them, which live until the program ends (Win32's LoadIcon icons are shared too).
-#include "winapi/resources.h"
+// The module calls: this executable's handle and file name, its embedded resources, and the icons
+// that LoadIconA makes from them, which live until the program ends (Win32's shares them too).
+#include "winapi/module.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "winapi/module.h"
+#include "winapi/embeddedres.h"
 
 namespace winapi {
 
