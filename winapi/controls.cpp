@@ -5,6 +5,8 @@
 #include <FL/fl_draw.H>
 
 #include "winapi/dialog.h"
+#include "winapi/edit.h"
+#include "winapi/listbox.h"
 
 namespace winapi {
 

@@ -1,26 +1,24 @@
-// Inside the stand-in: the four control classes of a dialog template (button, edit, static, list
-// box) as FLTK widgets that are also Windows, each with the messages of its Win32 class.
+// Inside the stand-in: the controls of a dialog template as FLTK widgets that are also Windows:
+// what every control shares, how one is made from its template item, and the two simple classes,
+// push buttons and static text. The edit control and the list box have headers of their own.
 #pragma once
 
 #include <FL/Fl.H>
-#include <FL/Fl_Browser.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Input.H>
 #include <FL/Fl_Widget.H>
 
 #include <string>
 
 #include "resfile/resfile.h"
+#include "winapi/dialogunits.h"
+#include "winapi/focus.h"
 #include "winapi/window.h"
 
 namespace winapi {
 
-// The FLTK font that stands in for the template's font ("MS Sans Serif").
-const Fl_Font DIALOG_FONT = FL_HELVETICA;
-
 // Where a control goes in its dialog and the size of its font, in pixels.
 struct ControlPlace {
-  int x, y, w, h;
+  PixelRect rect;
   int fontSize;
 };
 
@@ -59,7 +57,7 @@ template <class Base>
 class ControlWidget : public Base, public Control {
  public:
   ControlWidget(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
-      : Base(place.x, place.y, place.w, place.h), Control(dialog, item) {}
+      : Base(place.rect.x, place.rect.y, place.rect.w, place.rect.h), Control(dialog, item) {}
 
   Fl_Widget& widget() override { return *this; }
 
@@ -107,39 +105,6 @@ class Static : public ControlWidget<LiteralText> {
  public:
   Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
   void setText(const char* text) override;
-};
-
-// Class 0x81, single line: EM_LIMITTEXT limits what the user types or pastes (not WM_SETTEXT);
-// ES_UPPERCASE turns typed and pasted a-z into A-Z.
-class Edit : public ControlWidget<Fl_Input> {
- public:
-  Edit(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
-  int handle(int event) override;
-  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  std::string text() const override { return value(); }
-  void setText(const char* text) override;
-
- private:
-  int insertText(int event);
-};
-
-// Class 0x83, not sorted: lines are kept and drawn literally ('@' and tabs are plain
-// characters), one per row, and LB_SETTOPINDEX scrolls by whole lines.
-class ListBox : public ControlWidget<Fl_Browser> {
- public:
-  ListBox(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
-  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
- protected:
-  void item_draw(void* item, int x, int y, int w, int h) const override;
-  int item_width(void* item) const override;
-
- private:
-  LRESULT lineText(WPARAM index, char* buffer) const;
-  LRESULT lineLength(WPARAM index) const;
-  LRESULT setTopIndex(WPARAM index);
-  LRESULT topIndex() const;
-  int lineHeight() const;
 };
 
 }  // namespace winapi

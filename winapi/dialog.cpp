@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "winapi/focus.h"
 #include "winapi/module.h"
 
 namespace winapi {
@@ -27,21 +28,21 @@ bool isTabStop(Control& control) {
 }
 
 ControlPlace placeOf(const resfile::DialogItem& item, BaseUnits units, int fontSize) {
-  return {mulDiv(item.x, units.x, 4), mulDiv(item.y, units.y, 8), mulDiv(item.cx, units.x, 4),
-          mulDiv(item.cy, units.y, 8), fontSize};
+  return {toPixels(item.x, item.y, item.cx, item.cy, units), fontSize};
 }
 
 }  // namespace
 
 int Dialog::procedureDepth = 0;
 
-Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc)
-    : Dialog(dialogTemplate, proc, measureBaseUnits(dialogFontSize(dialogTemplate.pointSize))) {}
-
 Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
-    : Fl_Double_Window(mulDiv(dialogTemplate.x, units.x, 4), mulDiv(dialogTemplate.y, units.y, 8),
-                       mulDiv(dialogTemplate.cx, units.x, 4),
-                       mulDiv(dialogTemplate.cy, units.y, 8)),
+    : Dialog(dialogTemplate, proc, units,
+             toPixels(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy,
+                      units)) {}
+
+Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units,
+               PixelRect frame)
+    : Fl_Double_Window(frame.x, frame.y, frame.w, frame.h),
       _style(dialogTemplate.style),
       _proc(proc) {
   copy_label(dialogTemplate.caption.c_str());

@@ -1,11 +1,9 @@
-// Making dialogs: the template from the module's resources, dialog units measured in the dialog
-// font, and the calls that create, run, end and destroy a dialog.
+// Making dialogs: the template from the module's resources, its dialog units measured in the
+// dialog font, and the calls that create, run, end and destroy a dialog.
 #include <FL/Fl.H>
-#include <FL/fl_draw.H>
-
-#include <cstdlib>
 
 #include "winapi/dialog.h"
+#include "winapi/dialogunits.h"
 #include "winapi/module.h"
 
 namespace winapi {
@@ -22,8 +20,9 @@ bool findTemplate(HINSTANCE instance, LPCSTR name, resfile::DialogTemplate* dial
       ordinal <= 0xFFFF ? resfile::findResource(moduleResources(), DIALOG_RESOURCE,
                                                 static_cast<std::uint16_t>(ordinal))
                         : resfile::findResource(moduleResources(), DIALOG_RESOURCE, name);
-  if (entry == nullptr || !resfile::parseDialogTemplate(entry->data, dialogTemplate, nullptr))
+  if (entry == nullptr || !resfile::parseDialogTemplate(entry->data, dialogTemplate, nullptr)) {
     return false;
+  }
   for (const resfile::DialogItem& item : dialogTemplate->items) {
     if (!isKnownControlClass(item)) return false;
   }
@@ -35,7 +34,8 @@ bool findTemplate(HINSTANCE instance, LPCSTR name, resfile::DialogTemplate* dial
 Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param) {
   resfile::DialogTemplate dialogTemplate;
   if (!findTemplate(instance, name, &dialogTemplate)) return nullptr;
-  Dialog* dialog = new Dialog(dialogTemplate, proc);
+  BaseUnits units = measureBaseUnits(dialogFontSize(dialogTemplate.pointSize));
+  Dialog* dialog = new Dialog(dialogTemplate, proc, units);
   HWND hwnd = dialog->hwnd();
   Control* first = dialog->firstTabStop();
   WPARAM firstHwnd = first ? reinterpret_cast<WPARAM>(first->hwnd()) : 0;
@@ -46,25 +46,6 @@ Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param
 }
 
 }  // namespace
-
-int mulDiv(int number, int numerator, int denominator) {
-  if (denominator == 0) return -1;
-  long long product = static_cast<long long>(number) * numerator;
-  bool negative = (product < 0) != (denominator < 0);
-  long long divisor = std::llabs(denominator);
-  long long quotient = (std::llabs(product) + divisor / 2) / divisor;
-  return static_cast<int>(negative ? -quotient : quotient);
-}
-
-int averageCharWidth(int alphabetWidth) { return (alphabetWidth / 26 + 1) / 2; }
-
-int dialogFontSize(int pointSize) { return mulDiv(pointSize > 0 ? pointSize : 8, 96, 72); }
-
-BaseUnits measureBaseUnits(int fontSize) {
-  fl_font(DIALOG_FONT, fontSize);
-  double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  return {averageCharWidth(static_cast<int>(alphabet + 0.5)), fl_height()};
-}
 
 }  // namespace winapi
 

@@ -1,10 +1,10 @@
 // The single-line edit control: typed and pasted text is upper-cased for ES_UPPERCASE and cut to
 // the EM_LIMITTEXT limit before FLTK's input widget inserts it; WM_SETTEXT is never limited.
+#include "winapi/edit.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-#include "winapi/controls.h"
 
 namespace winapi {
 

@@ -1,11 +1,11 @@
 // The list box on FLTK's browser: LB_ messages by zero-based index, lines drawn literally, and a
 // top line kept in whole lines, clamped so that the last line never rises above the bottom.
+#include "winapi/listbox.h"
+
 #include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <cstring>
-
-#include "winapi/controls.h"
 
 namespace winapi {
 
