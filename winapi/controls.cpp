@@ -52,14 +52,8 @@ bool isKnownControlClass(const resfile::DialogItem& item) {
 }
 
 Button::Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
-    : ControlWidget<Fl_Button>(dialog, item, place) {
-  copy_label(item.text.c_str());
+    : LabelledControl<Fl_Button>(dialog, item, place) {
   callback([](Fl_Widget* widget, void*) { static_cast<Button*>(widget)->click(); });
-}
-
-void Button::setText(const char* text) {
-  Control::setText(text);
-  copy_label(text);
 }
 
 void Button::click() { dialog().command(id(), this); }
@@ -82,14 +76,8 @@ void LiteralText::draw() {
 }
 
 Static::Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
-    : ControlWidget<LiteralText>(dialog, item, place) {
+    : LabelledControl<LiteralText>(dialog, item, place) {
   align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
-  copy_label(item.text.c_str());
-}
-
-void Static::setText(const char* text) {
-  Control::setText(text);
-  copy_label(text);
 }
 
 }  // namespace winapi

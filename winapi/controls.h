@@ -76,12 +76,26 @@ class ControlWidget : public Base, public Control {
   }
 };
 
+// A control that shows its window text as its FLTK label: push buttons and static text.
+template <class Base>
+class LabelledControl : public ControlWidget<Base> {
+ public:
+  LabelledControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
+      : ControlWidget<Base>(dialog, item, place) {
+    Base::copy_label(item.text.c_str());
+  }
+
+  void setText(const char* text) override {
+    Control::setText(text);
+    Base::copy_label(text);
+  }
+};
+
 // Class 0x80, BS_PUSHBUTTON or BS_DEFPUSHBUTTON: a click, its mnemonic ("&X": Alt+X) or Space
 // while it has the focus sends WM_COMMAND BN_CLICKED to the dialog.
-class Button : public ControlWidget<Fl_Button> {
+class Button : public LabelledControl<Fl_Button> {
  public:
   Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
-  void setText(const char* text) override;
   bool isPushButton() const override { return true; }
   bool isDefault() const { return (style() & 0xF) == BS_DEFPUSHBUTTON; }
   void click();
@@ -101,10 +115,9 @@ class LiteralText : public Fl_Widget {
 };
 
 // Class 0x82: text left-aligned and wrapped at word breaks.
-class Static : public ControlWidget<LiteralText> {
+class Static : public LabelledControl<LiteralText> {
  public:
   Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
-  void setText(const char* text) override;
 };
 
 }  // namespace winapi

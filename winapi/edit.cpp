@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "support/ascii.h"
+
 namespace winapi {
 
 namespace {
@@ -26,12 +28,6 @@ bool isPastedText() {
   const char* type = Fl::event_clipboard_type();
   bool image = type != nullptr && std::strcmp(type, Fl::clipboard_image) == 0;
   return Fl::event_text() != nullptr && !image;
-}
-
-void upperCase(std::string* text) {
-  for (char& c : *text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
 }
 
 }  // namespace
@@ -59,7 +55,9 @@ int Edit::handle(int event) {
 // nothing (Win32 beeps).
 int Edit::insertText(int event) {
   std::string text(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()));
-  if (style() & ES_UPPERCASE) upperCase(&text);
+  if (style() & ES_UPPERCASE) {
+    for (char& c : text) c = asciiUpper(c);
+  }
   int room = maximum_size() - size() + std::abs(mark() - position());
   if (room <= 0) return 1;
   if (text.size() > static_cast<std::size_t>(room)) text.resize(static_cast<std::size_t>(room));
