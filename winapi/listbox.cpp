@@ -32,8 +32,6 @@ LRESULT ListBox::message(UINT msg, WPARAM wParam, LPARAM lParam) {
       return size();
     case LB_GETTEXT:
       return lineText(wParam, reinterpret_cast<char*>(lParam));
-    case LB_GETTEXTLEN:
-      return lineLength(wParam);
     case LB_SETTOPINDEX:
       return setTopIndex(wParam);
     case LB_GETTOPINDEX:

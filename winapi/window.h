@@ -25,7 +25,7 @@ class Window {
   void forget();
 
   // The window procedure: acts on a message sent to this window and returns its result. The
-  // default handles WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH and returns 0 for the rest.
+  // default handles WM_SETTEXT and WM_GETTEXT and returns 0 for the rest.
   virtual LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);
 
   virtual Fl_Widget& widget() = 0;
