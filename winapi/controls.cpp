@@ -5,6 +5,8 @@
 #include <FL/fl_draw.H>
 
 #include "winapi/dialog.h"
+#include "winapi/edit.h"
+#include "winapi/listbox.h"
 
 namespace winapi {
 
@@ -15,7 +17,7 @@ const WORD EDIT_CLASS = 0x81;
 const WORD STATIC_CLASS = 0x82;
 const WORD LIST_BOX_CLASS = 0x83;
 
-Control* newControl(Dialog& dialog, const DialogItem& item, const ControlPlace& place) {
+Control* newControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place) {
   switch (item.classAtom) {
     case BUTTON_CLASS:
       return new Button(dialog, item, place);
@@ -32,10 +34,10 @@ Control* newControl(Dialog& dialog, const DialogItem& item, const ControlPlace& 
 
 }  // namespace
 
-Control::Control(Dialog& dialog, const DialogItem& item)
+Control::Control(Dialog& dialog, const resfile::DialogItem& item)
     : _dialog(dialog), _id(item.id), _style(item.style), _text(item.text) {}
 
-Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlace& place) {
+Control* createControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place) {
   Control* control = newControl(dialog, item, place);
   if (control == nullptr) return nullptr;
   Fl_Widget& widget = control->widget();
@@ -45,19 +47,13 @@ Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlac
   return control;
 }
 
-bool isKnownControlClass(const DialogItem& item) {
+bool isKnownControlClass(const resfile::DialogItem& item) {
   return item.classAtom >= BUTTON_CLASS && item.classAtom <= LIST_BOX_CLASS;
 }
 
-Button::Button(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
-    : ControlWidget<Fl_Button>(dialog, item, place) {
-  copy_label(item.text.c_str());
+Button::Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
+    : LabelledControl<Fl_Button>(dialog, item, place) {
   callback([](Fl_Widget* widget, void*) { static_cast<Button*>(widget)->click(); });
-}
-
-void Button::setText(const char* text) {
-  Control::setText(text);
-  copy_label(text);
 }
 
 void Button::click() { dialog().command(id(), this); }
@@ -79,15 +75,9 @@ void LiteralText::draw() {
   fl_draw(label() ? label() : "", x(), y(), w(), h(), align(), nullptr, 0);
 }
 
-Static::Static(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
-    : ControlWidget<LiteralText>(dialog, item, place) {
+Static::Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
+    : LabelledControl<LiteralText>(dialog, item, place) {
   align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
-  copy_label(item.text.c_str());
-}
-
-void Static::setText(const char* text) {
-  Control::setText(text);
-  copy_label(text);
 }
 
 }  // namespace winapi

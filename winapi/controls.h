@@ -1,33 +1,31 @@
-// Inside the stand-in: the four control classes of a dialog template (button, edit, static, list
-// box) as FLTK widgets that are also Windows, each with the messages of its Win32 class.
+// Inside the stand-in: the controls of a dialog template as FLTK widgets that are also Windows:
+// what every control shares, how one is made from its template item, and the two simple classes,
+// push buttons and static text. The edit control and the list box have headers of their own.
 #pragma once
 
 #include <FL/Fl.H>
-#include <FL/Fl_Browser.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Input.H>
 #include <FL/Fl_Widget.H>
 
 #include <string>
 
-#include "winapi/resfile.h"
+#include "resfile/resfile.h"
+#include "winapi/dialogunits.h"
+#include "winapi/focus.h"
 #include "winapi/window.h"
 
 namespace winapi {
 
-// The FLTK font that stands in for the template's font ("MS Sans Serif").
-const Fl_Font DIALOG_FONT = FL_HELVETICA;
-
 // Where a control goes in its dialog and the size of its font, in pixels.
 struct ControlPlace {
-  int x, y, w, h;
+  PixelRect rect;
   int fontSize;
 };
 
 // What every control shares: its id, style and window text, and the dialog it belongs to.
 class Control : public Window {
  public:
-  Control(Dialog& dialog, const DialogItem& item);
+  Control(Dialog& dialog, const resfile::DialogItem& item);
 
   Dialog& dialog() override { return _dialog; }
   int id() const override { return _id; }
@@ -46,11 +44,11 @@ class Control : public Window {
 };
 
 // True for the classes the stand-in makes: button, edit, static and list box, given by atom.
-bool isKnownControlClass(const DialogItem& item);
+bool isKnownControlClass(const resfile::DialogItem& item);
 
 // Makes the control of `item` in `dialog`, which must be the current FLTK group; null for a class
 // that isKnownControlClass rejects.
-Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
+Control* createControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
 
 // A control on FLTK widget class `Base`: it leaves Tab, Enter and Escape to the dialog, as no
 // control of these classes wants them on Win32, takes no keys behind a message box, and records
@@ -58,8 +56,8 @@ Control* createControl(Dialog& dialog, const DialogItem& item, const ControlPlac
 template <class Base>
 class ControlWidget : public Base, public Control {
  public:
-  ControlWidget(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
-      : Base(place.x, place.y, place.w, place.h), Control(dialog, item) {}
+  ControlWidget(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
+      : Base(place.rect.x, place.rect.y, place.rect.w, place.rect.h), Control(dialog, item) {}
 
   Fl_Widget& widget() override { return *this; }
 
@@ -78,12 +76,26 @@ class ControlWidget : public Base, public Control {
   }
 };
 
+// A control that shows its window text as its FLTK label: push buttons and static text.
+template <class Base>
+class LabelledControl : public ControlWidget<Base> {
+ public:
+  LabelledControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
+      : ControlWidget<Base>(dialog, item, place) {
+    Base::copy_label(item.text.c_str());
+  }
+
+  void setText(const char* text) override {
+    Control::setText(text);
+    Base::copy_label(text);
+  }
+};
+
 // Class 0x80, BS_PUSHBUTTON or BS_DEFPUSHBUTTON: a click, its mnemonic ("&X": Alt+X) or Space
 // while it has the focus sends WM_COMMAND BN_CLICKED to the dialog.
-class Button : public ControlWidget<Fl_Button> {
+class Button : public LabelledControl<Fl_Button> {
  public:
-  Button(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
-  void setText(const char* text) override;
+  Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
   bool isPushButton() const override { return true; }
   bool isDefault() const { return (style() & 0xF) == BS_DEFPUSHBUTTON; }
   void click();
@@ -103,43 +115,9 @@ class LiteralText : public Fl_Widget {
 };
 
 // Class 0x82: text left-aligned and wrapped at word breaks.
-class Static : public ControlWidget<LiteralText> {
+class Static : public LabelledControl<LiteralText> {
  public:
-  Static(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
-  void setText(const char* text) override;
-};
-
-// Class 0x81, single line: EM_LIMITTEXT limits what the user types or pastes (not WM_SETTEXT);
-// ES_UPPERCASE turns typed and pasted a-z into A-Z.
-class Edit : public ControlWidget<Fl_Input> {
- public:
-  Edit(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
-  int handle(int event) override;
-  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  std::string text() const override { return value(); }
-  void setText(const char* text) override;
-
- private:
-  int insertText(int event);
-};
-
-// Class 0x83, not sorted: lines are kept and drawn literally ('@' and tabs are plain
-// characters), one per row, and LB_SETTOPINDEX scrolls by whole lines.
-class ListBox : public ControlWidget<Fl_Browser> {
- public:
-  ListBox(Dialog& dialog, const DialogItem& item, const ControlPlace& place);
-  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
- protected:
-  void item_draw(void* item, int x, int y, int w, int h) const override;
-  int item_width(void* item) const override;
-
- private:
-  LRESULT lineText(WPARAM index, char* buffer) const;
-  LRESULT lineLength(WPARAM index) const;
-  LRESULT setTopIndex(WPARAM index);
-  LRESULT topIndex() const;
-  int lineHeight() const;
+  Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
 };
 
 }  // namespace winapi

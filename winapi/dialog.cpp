@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-#include "winapi/resources.h"
+#include "winapi/focus.h"
+#include "winapi/module.h"
 
 namespace winapi {
 
@@ -26,29 +27,29 @@ bool isTabStop(Control& control) {
   return (control.style() & WS_TABSTOP) && widget.active() && widget.visible();
 }
 
-ControlPlace placeOf(const DialogItem& item, BaseUnits units, int fontSize) {
-  return {mulDiv(item.x, units.x, 4), mulDiv(item.y, units.y, 8), mulDiv(item.cx, units.x, 4),
-          mulDiv(item.cy, units.y, 8), fontSize};
+ControlPlace placeOf(const resfile::DialogItem& item, BaseUnits units, int fontSize) {
+  return {toPixels(item.x, item.y, item.cx, item.cy, units), fontSize};
 }
 
 }  // namespace
 
 int Dialog::procedureDepth = 0;
 
-Dialog::Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc)
-    : Dialog(dialogTemplate, proc, measureBaseUnits(dialogFontSize(dialogTemplate.pointSize))) {}
+Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
+    : Dialog(dialogTemplate, proc, units,
+             toPixels(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy,
+                      units)) {}
 
-Dialog::Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
-    : Fl_Double_Window(mulDiv(dialogTemplate.x, units.x, 4), mulDiv(dialogTemplate.y, units.y, 8),
-                       mulDiv(dialogTemplate.cx, units.x, 4),
-                       mulDiv(dialogTemplate.cy, units.y, 8)),
+Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units,
+               PixelRect frame)
+    : Fl_Double_Window(frame.x, frame.y, frame.w, frame.h),
       _style(dialogTemplate.style),
       _proc(proc) {
   copy_label(dialogTemplate.caption.c_str());
   callback(closeBox);
   size_range(w(), h(), w(), h());
   int fontSize = dialogFontSize(dialogTemplate.pointSize);
-  for (const DialogItem& item : dialogTemplate.items) {
+  for (const resfile::DialogItem& item : dialogTemplate.items) {
     _controls.push_back(createControl(*this, item, placeOf(item, units, fontSize)));
   }
   end();

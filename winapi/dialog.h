@@ -7,34 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "resfile/resfile.h"
 #include "winapi/controls.h"
-#include "winapi/resfile.h"
+#include "winapi/dialogunits.h"
 #include "winapi/window.h"
 
 namespace winapi {
 
-// Win32's MulDiv: number * numerator / denominator, rounded half away from zero.
-int mulDiv(int number, int numerator, int denominator);
-
-// The dialog's base units in pixels: one dialog unit is x / 4 pixels across and y / 8 down.
-struct BaseUnits {
-  int x;
-  int y;
-};
-
-// Win32's average character width from the width in pixels of "A".."Z" followed by "a".."z".
-int averageCharWidth(int alphabetWidth);
-
-// The font size in pixels that stands in for a template font of `pointSize` points (at 96 dpi),
-// and the base units measured in that font.
-int dialogFontSize(int pointSize);
-BaseUnits measureBaseUnits(int fontSize);
-
 class Dialog : public Fl_Double_Window, public Window {
  public:
-  // Builds the window and its controls from the template; every control must be of a known
-  // class. Sends no message.
-  Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc);
+  // Builds the window and its controls from the template, placed in the base `units` of its font;
+  // every control must be of a known class. Sends no message.
+  Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units);
 
   // Runs the dialog procedure; where it returns FALSE, does what Win32's default dialog procedure
   // does for WM_SETICON and the window text. Destroying the dialog meanwhile is deferred.
@@ -68,7 +52,8 @@ class Dialog : public Fl_Double_Window, public Window {
   void showIcon();
 
  private:
-  Dialog(const DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units);
+  Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units,
+         PixelRect frame);
 
   bool dialogKey();
   void moveFocus(int step);

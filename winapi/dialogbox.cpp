@@ -1,12 +1,10 @@
-// Making dialogs: the template from the module's resources, dialog units measured in the dialog
-// font, and the calls that create, run, end and destroy a dialog.
+// Making dialogs: the template from the module's resources, its dialog units measured in the
+// dialog font, and the calls that create, run, end and destroy a dialog.
 #include <FL/Fl.H>
-#include <FL/fl_draw.H>
-
-#include <cstdlib>
 
 #include "winapi/dialog.h"
-#include "winapi/resources.h"
+#include "winapi/dialogunits.h"
+#include "winapi/module.h"
 
 namespace winapi {
 
@@ -15,15 +13,17 @@ namespace {
 const std::uint16_t DIALOG_RESOURCE = 5;  // RT_DIALOG
 const double FOREVER = 1e20;              // seconds: Fl::wait until something happens
 
-bool findTemplate(HINSTANCE instance, LPCSTR name, DialogTemplate* dialogTemplate) {
+bool findTemplate(HINSTANCE instance, LPCSTR name, resfile::DialogTemplate* dialogTemplate) {
   if (instance != nullptr && instance != GetModuleHandleA(nullptr)) return false;
   ULONG_PTR ordinal = reinterpret_cast<ULONG_PTR>(name);
-  const ResourceEntry* entry =
-      ordinal <= 0xFFFF
-          ? findResource(moduleResources(), DIALOG_RESOURCE, static_cast<std::uint16_t>(ordinal))
-          : findResource(moduleResources(), DIALOG_RESOURCE, name);
-  if (entry == nullptr || !parseDialogTemplate(entry->data, dialogTemplate, nullptr)) return false;
-  for (const DialogItem& item : dialogTemplate->items) {
+  const resfile::ResourceEntry* entry =
+      ordinal <= 0xFFFF ? resfile::findResource(moduleResources(), DIALOG_RESOURCE,
+                                                static_cast<std::uint16_t>(ordinal))
+                        : resfile::findResource(moduleResources(), DIALOG_RESOURCE, name);
+  if (entry == nullptr || !resfile::parseDialogTemplate(entry->data, dialogTemplate, nullptr)) {
+    return false;
+  }
+  for (const resfile::DialogItem& item : dialogTemplate->items) {
     if (!isKnownControlClass(item)) return false;
   }
   return true;
@@ -32,9 +32,10 @@ bool findTemplate(HINSTANCE instance, LPCSTR name, DialogTemplate* dialogTemplat
 // Builds the dialog and sends WM_INITDIALOG; the first tab stop gets the focus if the procedure
 // returns TRUE. Null if the template is unusable or the procedure destroyed the dialog.
 Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param) {
-  DialogTemplate dialogTemplate;
+  resfile::DialogTemplate dialogTemplate;
   if (!findTemplate(instance, name, &dialogTemplate)) return nullptr;
-  Dialog* dialog = new Dialog(dialogTemplate, proc);
+  BaseUnits units = measureBaseUnits(dialogFontSize(dialogTemplate.pointSize));
+  Dialog* dialog = new Dialog(dialogTemplate, proc, units);
   HWND hwnd = dialog->hwnd();
   Control* first = dialog->firstTabStop();
   WPARAM firstHwnd = first ? reinterpret_cast<WPARAM>(first->hwnd()) : 0;
@@ -45,25 +46,6 @@ Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param
 }
 
 }  // namespace
-
-int mulDiv(int number, int numerator, int denominator) {
-  if (denominator == 0) return -1;
-  long long product = static_cast<long long>(number) * numerator;
-  bool negative = (product < 0) != (denominator < 0);
-  long long divisor = std::llabs(denominator);
-  long long quotient = (std::llabs(product) + divisor / 2) / divisor;
-  return static_cast<int>(negative ? -quotient : quotient);
-}
-
-int averageCharWidth(int alphabetWidth) { return (alphabetWidth / 26 + 1) / 2; }
-
-int dialogFontSize(int pointSize) { return mulDiv(pointSize > 0 ? pointSize : 8, 96, 72); }
-
-BaseUnits measureBaseUnits(int fontSize) {
-  fl_font(DIALOG_FONT, fontSize);
-  double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  return {averageCharWidth(static_cast<int>(alphabet + 0.5)), fl_height()};
-}
 
 }  // namespace winapi
 

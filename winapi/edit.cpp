@@ -1,10 +1,12 @@
 // The single-line edit control: typed and pasted text is upper-cased for ES_UPPERCASE and cut to
 // the EM_LIMITTEXT limit before FLTK's input widget inserts it; WM_SETTEXT is never limited.
+#include "winapi/edit.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "winapi/controls.h"
+#include "support/ascii.h"
 
 namespace winapi {
 
@@ -28,15 +30,9 @@ bool isPastedText() {
   return Fl::event_text() != nullptr && !image;
 }
 
-void upperCase(std::string* text) {
-  for (char& c : *text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-}
-
 }  // namespace
 
-Edit::Edit(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+Edit::Edit(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
     : ControlWidget<Fl_Input>(dialog, item, place) {
   textfont(DIALOG_FONT);
   textsize(place.fontSize);
@@ -59,7 +55,9 @@ int Edit::handle(int event) {
 // nothing (Win32 beeps).
 int Edit::insertText(int event) {
   std::string text(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()));
-  if (style() & ES_UPPERCASE) upperCase(&text);
+  if (style() & ES_UPPERCASE) {
+    for (char& c : text) c = asciiUpper(c);
+  }
   int room = maximum_size() - size() + std::abs(mark() - position());
   if (room <= 0) return 1;
   if (text.size() > static_cast<std::size_t>(room)) text.resize(static_cast<std::size_t>(room));

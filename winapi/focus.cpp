@@ -1,10 +1,11 @@
 // The keyboard focus as Win32 reports it, and who may take keys. FLTK keeps no focus for a window
 // that is not shown, so the stand-in records it here and hands it to FLTK when the dialog shows.
+#include "winapi/focus.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Widget.H>
 
 #include "winapi/dialog.h"
-#include "winapi/window.h"
 
 namespace winapi {
 

@@ -1,15 +1,15 @@
 // The list box on FLTK's browser: LB_ messages by zero-based index, lines drawn literally, and a
 // top line kept in whole lines, clamped so that the last line never rises above the bottom.
+#include "winapi/listbox.h"
+
 #include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <cstring>
 
-#include "winapi/controls.h"
-
 namespace winapi {
 
-ListBox::ListBox(Dialog& dialog, const DialogItem& item, const ControlPlace& place)
+ListBox::ListBox(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
     : ControlWidget<Fl_Browser>(dialog, item, place) {
   type(FL_HOLD_BROWSER);
   box(FL_DOWN_BOX);
@@ -32,8 +32,6 @@ LRESULT ListBox::message(UINT msg, WPARAM wParam, LPARAM lParam) {
       return size();
     case LB_GETTEXT:
       return lineText(wParam, reinterpret_cast<char*>(lParam));
-    case LB_GETTEXTLEN:
-      return lineLength(wParam);
     case LB_SETTOPINDEX:
       return setTopIndex(wParam);
     case LB_GETTOPINDEX:

@@ -10,6 +10,8 @@
 
 #include "winapi/controls.h"
 #include "winapi/dialog.h"
+#include "winapi/dialogunits.h"
+#include "winapi/focus.h"
 
 namespace {
 

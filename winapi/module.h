@@ -1,9 +1,20 @@
-// The executable's own compiled resources: the .res image that the build turns into a source
-// file and links into every program and test that uses the window stand-in.
+// Inside the stand-in: this executable's module, whose resources are the embedded .res image
+// (embeddedres.h), and the icons that LoadIconA makes from them.
 #pragma once
 
-#include <cstddef>
+#include <vector>
 
-// Defined by the generated source (see cmake/EmbedResources.cmake).
-extern const unsigned char WINAPI_RESOURCES[];
-extern const std::size_t WINAPI_RESOURCES_SIZE;
+#include "resfile/resfile.h"
+#include "winapi/winapi.h"
+
+class Fl_RGB_Image;
+
+namespace winapi {
+
+// The entries of WINAPI_RESOURCES, read on first use; empty if the image is malformed.
+const std::vector<resfile::ResourceEntry>& moduleResources();
+
+// The image of an icon that LoadIconA returned, or null (also for a NULL icon).
+const Fl_RGB_Image* iconImage(HICON icon);
+
+}  // namespace winapi

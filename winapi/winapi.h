@@ -1,6 +1,7 @@
 // The Win32 user-interface calls that Glyphwise uses, for systems without Win32: the same names,
 // types, values and signatures as <windows.h>, and nothing beyond what the program and its tests
-// need. Implemented on FLTK in the other files of this folder.
+// need. Implemented on FLTK in the other files of this folder; each group of messages and calls
+// below names the file that implements it.
 #pragma once
 
 #include <cstdint>
@@ -11,11 +12,9 @@
 #define CALLBACK
 
 typedef int BOOL;
-typedef unsigned char BYTE;
 typedef unsigned short WORD;
 typedef std::uint32_t DWORD;
 typedef unsigned int UINT;
-typedef int INT;
 typedef std::int32_t LONG;
 typedef std::intptr_t LONG_PTR;
 typedef std::uintptr_t ULONG_PTR;
@@ -63,77 +62,61 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define LOWORD(l) ((WORD)(((ULONG_PTR)(l)) & 0xffff))
-#define HIWORD(l) ((WORD)((((ULONG_PTR)(l)) >> 16) & 0xffff))
 #define MAKEWPARAM(l, h) ((WPARAM)(((DWORD)LOWORD(l)) | (((DWORD)LOWORD(h)) << 16)))
 
 // ---- Messages and values ------------------------------------------------------------------------
 
+// Any window's text (window.cpp).
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
-#define WM_GETTEXTLENGTH 0x000E
+
+// Sent to a dialog's procedure (dialog.cpp, dialogbox.cpp); WM_SETICON has a default there.
 #define WM_CLOSE 0x0010
 #define WM_SETICON 0x0080
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
+#define BN_CLICKED 0
+#define IDOK 1
+#define IDCANCEL 2
+#define ICON_SMALL 0
+#define ICON_BIG 1
 
+// The edit control (edit.cpp).
 #define EM_LIMITTEXT 0x00C5
 
+// The list box (listbox.cpp).
 #define LB_ADDSTRING 0x0180
 #define LB_RESETCONTENT 0x0184
 #define LB_GETTEXT 0x0189
-#define LB_GETTEXTLEN 0x018A
 #define LB_GETCOUNT 0x018B
 #define LB_GETTOPINDEX 0x018E
 #define LB_SETTOPINDEX 0x0197
 #define LB_ERR (-1)
 
-#define BN_CLICKED 0
-
-#define IDOK 1
-#define IDCANCEL 2
-
+// Arguments of the calls below.
 #define MB_OK 0x00000000
-#define MB_ICONHAND 0x00000010
-#define MB_ICONSTOP MB_ICONHAND
+#define MB_ICONSTOP 0x00000010
 #define MB_TASKMODAL 0x00002000
 #define MB_SETFOREGROUND 0x00010000
-
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
-
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SW_SHOW 5
-
-#define ICON_SMALL 0
-#define ICON_BIG 1
 #define GCLP_HICON (-14)
 
-// Window, dialog and control styles used by dialog templates.
-#define WS_POPUP 0x80000000
-#define WS_CHILD 0x40000000
+// The styles of dialog templates that the stand-in acts on.
 #define WS_VISIBLE 0x10000000
-#define WS_CAPTION 0x00C00000
-#define WS_BORDER 0x00800000
-#define WS_SYSMENU 0x00080000
 #define WS_VSCROLL 0x00200000
-#define WS_GROUP 0x00020000
 #define WS_TABSTOP 0x00010000
-#define WS_MINIMIZEBOX 0x00020000
-#define DS_3DLOOK 0x0004
-#define DS_SETFONT 0x0040
-#define DS_MODALFRAME 0x0080
 #define ES_UPPERCASE 0x0008
-#define ES_AUTOHSCROLL 0x0080
-#define BS_PUSHBUTTON 0x00000000
 #define BS_DEFPUSHBUTTON 0x00000001
-#define LBS_NOTIFY 0x0001
-#define LBS_NOINTEGRALHEIGHT 0x0100
-#define SS_LEFT 0x00000000
 
 // ---- Calls --------------------------------------------------------------------------------------
 
 extern "C" {
+
+// -- dialogbox.cpp: making, running, ending and destroying dialogs --
 
 // Modal dialog of template `lpTemplateName` (hInstance: this module or NULL): builds it, sends
 // WM_INITDIALOG (wParam: first WS_TABSTOP control, which gets the focus if the procedure returns
@@ -145,11 +128,23 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
 HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
                                DLGPROC lpDialogFunc, LPARAM dwInitParam);
 
+// Marks the dialog ended with `nResult` (DialogBoxParamA's result) and hides it.
+BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+
 // Destroys a dialog and its controls, whose handles become unknown at once; FALSE for a non-dialog.
 BOOL WINAPI DestroyWindow(HWND hWnd);
 
-// Marks the dialog ended with `nResult` (DialogBoxParamA's result) and hides it.
-BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+// -- window.cpp: messages, controls, showing and enabling, for any window --
+
+// Runs the window's procedure on the message and returns its result; 0 for an unknown window.
+LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+
+// SendMessageA to the dialog's control `nIDDlgItem`; 0 if there is no such control.
+LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
+                                   LPARAM lParam);
+
+// The dialog's control `nIDDlgItem`, or NULL.
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 
 // SW_HIDE hides the window, any other command shows it; nonzero if it was visible.
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
@@ -157,18 +152,13 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
 // Nonzero if the window and its dialog are both shown.
 BOOL WINAPI IsWindowVisible(HWND hWnd);
 
-// SendMessageA to the dialog's control `nIDDlgItem`; 0 if there is no such control.
-LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
-                                   LPARAM lParam);
+// Enables or disables the window (disabling the focus clears it); nonzero if it WAS disabled.
+BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);
 
-// Runs the window's procedure on the message and returns its result; 0 for an unknown window.
-LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+// Nonzero if the window is enabled.
+BOOL WINAPI IsWindowEnabled(HWND hWnd);
 
-// The dialog's control `nIDDlgItem`, or NULL.
-HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
-
-// The control's template id (-1 reads 0xFFFF); 0 for a dialog or an unknown window.
-int WINAPI GetDlgCtrlID(HWND hWnd);
+// -- focus.cpp: the keyboard focus --
 
 // Gives the window the keyboard focus (NULL: nobody) and returns the previous focus window.
 HWND WINAPI SetFocus(HWND hWnd);
@@ -176,23 +166,17 @@ HWND WINAPI SetFocus(HWND hWnd);
 // The window with the keyboard focus, kept also while its dialog is hidden; NULL if none.
 HWND WINAPI GetFocus(void);
 
-// Enables or disables the window (disabling the focus clears it); nonzero if it WAS disabled.
-BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);
+// -- dialog.cpp: the icon of dialogs --
 
-// Nonzero if the window is enabled.
-BOOL WINAPI IsWindowEnabled(HWND hWnd);
+// GCLP_HICON only: sets the icon of dialogs without their own; the previous one (0 otherwise).
+ULONG_PTR WINAPI SetClassLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 
-// WM_GETTEXT with nMaxCount and lpString: the number of characters copied.
-int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+// -- messagebox.cpp --
 
 // Modal box: caption, literal text, OK (or Enter, Space, Escape), stop sign for MB_ICONSTOP; IDOK.
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 
-// The icon group named `lpIconName` from this module's resources (hInstance); NULL on failure.
-HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
-
-// GCLP_HICON only: sets the icon of dialogs without their own; the previous one (0 otherwise).
-ULONG_PTR WINAPI SetClassLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+// -- screen.cpp: the screen and a dialog's place on it --
 
 // SM_CXSCREEN / SM_CYSCREEN: the first screen's width / height in pixels; 0 otherwise.
 int WINAPI GetSystemMetrics(int nIndex);
@@ -203,11 +187,18 @@ BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT* lpwndpl);
 // Moves a dialog's client area to rcNormalPosition and applies showCmd; FALSE if length is wrong.
 BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT* lpwndpl);
 
-// NULL: this executable's module, whose resources are WINAPI_RESOURCES; NULL for other names.
+// -- module.cpp: this executable's module and its resources --
+
+// NULL: this executable's module, whose resources are the embedded .res; NULL for other names.
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 
 // This executable's path (NULL module) in nSize bytes with a NUL; its length, nSize if cut, or 0.
 DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
+
+// The icon group named `lpIconName` from this module's resources (hInstance); NULL on failure.
+HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
+
+// -- winmain.cpp: main, which calls the program's entry --
 
 // The program's entry, defined by the program; winapi_main's main calls it.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);

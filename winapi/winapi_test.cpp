@@ -1,18 +1,20 @@
 // The stand-in's own rules that the game relies on, on its dialog template: dialog units, list
-// lines, the entry, the dialog manager's keys, enabling, modal loops and message boxes. Keys and
-// clicks go through FLTK's event dispatch, so this needs an X display.
+// lines, the entry, the dialog manager's keys, modal loops, message boxes and the embedded .res.
+// Keys and clicks go through FLTK's event dispatch, so this needs an X display.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/resource.h"
 #include "winapi/dialog.h"
-#include "winapi/resources.h"
+#include "winapi/embeddedres.h"
 #include "winapi/winapi.h"
 
 namespace {
@@ -79,9 +81,10 @@ class WinapiDialogTest : public ::testing::Test {
 };
 
 // As on Win32: MulDiv rounds halves away from zero, the average character width is half the width
-// of the 52 letters over 26, rounded, and the 8-point dialog font is 11 pixels at 96 dpi. The
-// window and every control then sit at their template rectangles in those units.
-TEST_F(WinapiDialogTest, DialogUnitsBecomePixelsAsInWin32) {
+// of the 52 letters over 26, rounded, the 8-point dialog font is 11 pixels at 96 dpi, and a dialog
+// unit is a quarter of the base unit across and an eighth of it down.
+TEST(WinapiUnitsTest, DialogUnitsBecomePixelsAsInWin32) {
+  const winapi::PixelRect entry = winapi::toPixels(7, 131, 171, 14, {6, 13});
   const struct {
     const char* rule;
     int got, want;
@@ -90,26 +93,12 @@ TEST_F(WinapiDialogTest, DialogUnitsBecomePixelsAsInWin32) {
                {"MulDiv(5, 13, 8)", winapi::mulDiv(5, 13, 8), 8},
                {"letters 337 pixels wide", winapi::averageCharWidth(337), 6},
                {"letters 338 pixels wide", winapi::averageCharWidth(338), 7},
-               {"8 points", winapi::dialogFontSize(8), 11}};
+               {"8 points", winapi::dialogFontSize(8), 11},
+               {"x at 7 units, base 6", entry.x, 11},
+               {"y at 131 units, base 13", entry.y, 213},
+               {"171 units wide, base 6", entry.w, 257},
+               {"14 units high, base 13", entry.h, 23}};
   for (const auto& rule : rules) EXPECT_EQ(rule.got, rule.want) << rule.rule;
-
-  const ResourceEntry* entry = findResource(winapi::moduleResources(), 5, IDD_MAIN);
-  DialogTemplate dialogTemplate;
-  ASSERT_TRUE(entry && parseDialogTemplate(entry->data, &dialogTemplate, nullptr));
-  winapi::BaseUnits units = winapi::measureBaseUnits(winapi::dialogFontSize(8));
-  auto pixels = [&](int x, int y, int w, int h) {
-    return std::vector<int>{winapi::mulDiv(x, units.x, 4), winapi::mulDiv(y, units.y, 8),
-                            winapi::mulDiv(w, units.x, 4), winapi::mulDiv(h, units.y, 8)};
-  };
-  Fl_Window& window = windowOf(dialog);
-  EXPECT_EQ((std::vector<int>{0, 0, window.w(), window.h()}),
-            pixels(0, 0, dialogTemplate.cx, dialogTemplate.cy));
-  for (const DialogItem& control : dialogTemplate.items) {
-    Fl_Widget& widget = widgetOf(item(control.id));
-    EXPECT_EQ((std::vector<int>{widget.x(), widget.y(), widget.w(), widget.h()}),
-              pixels(control.x, control.y, control.cx, control.cy))
-        << control.id;
-  }
 }
 
 // The top line stops where the last line is the last one visible. The lines hold FLTK's format
@@ -133,34 +122,26 @@ TEST_F(WinapiDialogTest, TopIndexClampsAndLinesStayLiteral) {
     EXPECT_EQ(send(IDC_HISTORY, LB_GETTOPINDEX, 0, nullptr), row.top) << row.index;
     char text[64] = "untouched";
     auto length = static_cast<LRESULT>(row.result == LB_ERR ? LB_ERR : std::strlen(line));
-    EXPECT_EQ(send(IDC_HISTORY, LB_GETTEXTLEN, index, nullptr), length) << row.index;
     EXPECT_EQ(send(IDC_HISTORY, LB_GETTEXT, index, text), length) << row.index;
     EXPECT_STREQ(text, row.result == LB_ERR ? "untouched" : line);
   }
 }
 
-TEST_F(WinapiDialogTest, GetTextCopiesAtMostTheBufferLessOne) {
-  send(IDC_ENTRY, WM_SETTEXT, 0, "ABCDEF");
-  const struct {
-    WPARAM size;
-    LRESULT copied;
-    const char* text;
-  } rows[] = {{0, 0, "untouched"}, {1, 0, ""}, {4, 3, "ABC"}, {7, 6, "ABCDEF"}, {99, 6, "ABCDEF"}};
-  for (const auto& row : rows) {
-    char text[100] = "untouched";
-    EXPECT_EQ(send(IDC_ENTRY, WM_GETTEXT, row.size, text), row.copied) << row.size;
-    EXPECT_STREQ(text, row.text) << row.size;
-  }
-}
-
-TEST_F(WinapiDialogTest, EntryUpperCasesAndLimitsWhatIsTypedOrPasted) {
+// The entry upper-cases and limits what is typed or pasted, not what WM_SETTEXT sets, and
+// WM_GETTEXT copies at most its buffer's size less one and a NUL.
+TEST_F(WinapiDialogTest, EntryTakesTypedPastedAndSetTextAsInWin32) {
   const struct {
     WPARAM limit;  // 0: no practical limit
-    const char *before, *typed, *pasted, *after;
-  } rows[] = {{0, "", "abc", "", "ABC"},         {0, "", "", "Mixed case 9 ok", "MIXED CASE 9 OK"},
-              {3, "", "abcd", "", "ABC"},        {3, "", "", "abcdef", "ABC"},
-              {5, "AA", "", "aaaaaaa", "AAAAA"}, {3, "AAA", "a", "a", "AAA"},
-              {2, "abcdef", "", "", "abcdef"}};
+    const char *before, *typed, *pasted;
+    WPARAM size;  // of the buffer read back
+    const char* after;
+  } rows[] = {
+      {0, "", "abc", "", 64, "ABC"},         {0, "", "", "Mixed case 9 ok", 64, "MIXED CASE 9 OK"},
+      {3, "", "abcd", "", 64, "ABC"},        {3, "", "", "abcdef", 64, "ABC"},
+      {5, "AA", "", "aaaaaaa", 64, "AAAAA"}, {3, "AAA", "a", "a", 64, "AAA"},
+      {2, "abcdef", "", "", 64, "abcdef"},   {0, "ABCDEF", "", "", 7, "ABCDEF"},
+      {0, "ABCDEF", "", "", 4, "ABC"},       {0, "ABCDEF", "", "", 1, ""},
+      {0, "ABCDEF", "", "", 0, "untouched"}};
   for (const auto& row : rows) {
     send(IDC_ENTRY, WM_SETTEXT, 0, row.before);
     send(IDC_ENTRY, EM_LIMITTEXT, row.limit, nullptr);
@@ -170,8 +151,9 @@ TEST_F(WinapiDialogTest, EntryUpperCasesAndLimitsWhatIsTypedOrPasted) {
       Fl::copy(row.pasted, static_cast<int>(std::strlen(row.pasted)), 1);
       Fl::paste(widgetOf(item(IDC_ENTRY)), 1);
     }
-    char text[64] = "";
-    GetWindowTextA(item(IDC_ENTRY), text, sizeof text);
+    char text[64] = "untouched";
+    auto copied = static_cast<LRESULT>(row.size == 0 ? 0 : std::strlen(row.after));
+    EXPECT_EQ(send(IDC_ENTRY, WM_GETTEXT, row.size, text), copied) << row.before << row.size;
     EXPECT_STREQ(text, row.after) << row.before << " + " << row.typed << row.pasted;
   }
 }
@@ -220,26 +202,15 @@ TEST_F(WinapiDialogTest, KeysAndClicksReachTheProcedureAndMoveTheFocus) {
     } else {
       pressKey(windowOf(dialog), row.key, row.state);
     }
-    std::string what = row.how + std::string(row.guessEnabled ? "" : ", Guess disabled") +
-                       " from " + std::to_string(row.focus);
-    EXPECT_EQ(received, row.sent) << what;
+    SCOPED_TRACE(std::string(row.how) + (row.guessEnabled ? "" : ", Guess disabled") + " from " +
+                 std::to_string(row.focus));
+    EXPECT_EQ(received, row.sent);
     bool closed = !row.sent.empty() && std::get<0>(row.sent[0]) == WM_CLOSE;
-    EXPECT_EQ(IsWindowVisible(dialog) != FALSE, !closed) << what;
+    EXPECT_EQ(IsWindowVisible(dialog) != FALSE, !closed);
     if (row.focusAfter != 0) {
-      EXPECT_EQ(GetFocus(), item(row.focusAfter)) << what;
-      EXPECT_EQ(Fl::focus(), &widgetOf(item(row.focusAfter))) << what;
+      EXPECT_EQ(GetFocus(), item(row.focusAfter));
+      EXPECT_EQ(Fl::focus(), &widgetOf(item(row.focusAfter)));
     }
-  }
-}
-
-TEST_F(WinapiDialogTest, EnableWindowTellsWhetherItWasDisabled) {
-  const struct {
-    BOOL before, enable, wasDisabled;
-  } rows[] = {{TRUE, FALSE, FALSE}, {FALSE, FALSE, TRUE}, {FALSE, TRUE, TRUE}, {TRUE, TRUE, FALSE}};
-  for (const auto& row : rows) {
-    EnableWindow(item(IDC_GUESS), row.before);
-    EXPECT_EQ(EnableWindow(item(IDC_GUESS), row.enable) != FALSE, row.wasDisabled != FALSE);
-    EXPECT_EQ(IsWindowEnabled(item(IDC_GUESS)) != FALSE, row.enable != FALSE);
   }
 }
 
@@ -276,6 +247,14 @@ TEST(WinapiModalTest, RunsUntilEndDialogAndReturnsItsResult) {
   EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr, recordingProc, 0), 7);
   EXPECT_EQ(GetDlgItem(lastDialog, IDC_ENTRY), nullptr);
   EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(999), nullptr, recordingProc, 0), -1);
+}
+
+// The .res image linked into the programs is the one windres made, byte for byte.
+TEST(WinapiModuleTest, EmbedsTheCompiledResources) {
+  std::ifstream in(GLYPHWISE_RES, std::ios::binary);
+  std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(WINAPI_RESOURCES_SIZE, file.size());
+  EXPECT_EQ(std::memcmp(WINAPI_RESOURCES, file.data(), file.size()), 0);
 }
 
 }  // namespace

@@ -48,8 +48,6 @@ LRESULT Window::message(UINT msg, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_GETTEXT:
       return copyText(text(), wParam, reinterpret_cast<char*>(lParam));
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(text().size());
     default:
       return 0;
   }
@@ -84,11 +82,6 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
   winapi::Dialog* dialog = winapi::findDialog(hDlg);
   winapi::Control* control = dialog ? dialog->control(nIDDlgItem) : nullptr;
   return control ? control->hwnd() : nullptr;
-}
-
-int WINAPI GetDlgCtrlID(HWND hWnd) {
-  winapi::Window* window = winapi::findWindow(hWnd);
-  return window ? window->id() : 0;
 }
 
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
@@ -127,11 +120,4 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
 BOOL WINAPI IsWindowEnabled(HWND hWnd) {
   winapi::Window* window = winapi::findWindow(hWnd);
   return window && window->widget().active() ? TRUE : FALSE;
-}
-
-int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
-  if (nMaxCount <= 0) return 0;
-  LRESULT copied = SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
-                                reinterpret_cast<LPARAM>(lpString));
-  return static_cast<int>(copied);
 }

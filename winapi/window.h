@@ -1,6 +1,5 @@
 // Inside the stand-in: every dialog and control is a Window, reached through its handle (HWND),
-// with a window procedure (message) and the FLTK widget that shows it. Also the keyboard focus,
-// which is kept here because FLTK does not keep it for a hidden window.
+// with a window procedure (message) and the FLTK widget that shows it.
 #pragma once
 
 #include <string>
@@ -26,7 +25,7 @@ class Window {
   void forget();
 
   // The window procedure: acts on a message sent to this window and returns its result. The
-  // default handles WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH and returns 0 for the rest.
+  // default handles WM_SETTEXT and WM_GETTEXT and returns 0 for the rest.
   virtual LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);
 
   virtual Fl_Widget& widget() = 0;
@@ -45,15 +44,5 @@ Window* findWindow(HWND hwnd);
 // Copies `text` into `buffer` of `size` bytes as WM_GETTEXT does: at most size - 1 characters and
 // a NUL; returns the count copied (0 when size is 0).
 LRESULT copyText(const std::string& text, WPARAM size, char* buffer);
-
-// Records that FLTK gave the keyboard focus to `hwnd` (on a click or a Tab).
-void noteFocus(HWND hwnd);
-
-// Hands the recorded focus to FLTK when it lies in `dialog` and the dialog is shown.
-void showFocus(Dialog& dialog);
-
-// True while a modal window other than the one holding `widget` is up (a message box): the
-// dialog under it takes no keys then, as Win32 disables a message box's owner.
-bool isBehindModal(const Fl_Widget& widget);
 
 }  // namespace winapi

@@ -1,12 +1,14 @@
 // Reading a compiled resource file (.res, as windres writes it): its entries, the dialog template
-// and the icon. The window stand-in builds its dialog and icon from these, so both builds share
-// one definition of the window.
+// and the icon. Portable: the window stand-in (winapi/) builds its dialog and icon from these, so
+// both builds share one definition of the window, and the tests check the .res with them.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+namespace resfile {
 
 // A resource type or name: an ordinal (isOrdinal) or a string (held in 8 bits, as stored).
 struct ResourceId {
@@ -77,3 +79,5 @@ struct IconImage {
 // image is missing, malformed or of another bit count.
 bool loadIcon(const std::vector<ResourceEntry>& entries, const char* groupName, IconImage* icon,
               std::string* error);
+
+}  // namespace resfile

@@ -1,6 +1,6 @@
-// The executable's module: its handle and file name, its linked-in resources, and the icons
-// loaded from them, which live until the program ends (Win32's LoadIcon icons are shared too).
-#include "winapi/resources.h"
+// The module calls: this executable's handle and file name, its embedded resources, and the icons
+// that LoadIconA makes from them, which live until the program ends (Win32's shares them too).
+#include "winapi/module.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "winapi/module.h"
+#include "winapi/embeddedres.h"
 
 namespace winapi {
 
@@ -34,10 +34,11 @@ bool isOrdinal(LPCSTR name) { return reinterpret_cast<ULONG_PTR>(name) <= 0xFFFF
 
 }  // namespace
 
-const std::vector<ResourceEntry>& moduleResources() {
-  static const std::vector<ResourceEntry> entries = [] {
-    std::vector<ResourceEntry> read;
-    if (!readResourceFile(WINAPI_RESOURCES, WINAPI_RESOURCES_SIZE, &read, nullptr)) read.clear();
+const std::vector<resfile::ResourceEntry>& moduleResources() {
+  static const std::vector<resfile::ResourceEntry> entries = [] {
+    std::vector<resfile::ResourceEntry> read;
+    if (!resfile::readResourceFile(WINAPI_RESOURCES, WINAPI_RESOURCES_SIZE, &read, nullptr))
+      read.clear();
     return read;
   }();
   return entries;
@@ -72,8 +73,8 @@ HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
   auto& icons = winapi::loadedIcons();
   auto found = icons.find(lpIconName);
   if (found == icons.end()) {
-    IconImage image;
-    if (!loadIcon(winapi::moduleResources(), lpIconName, &image, nullptr)) return nullptr;
+    resfile::IconImage image;
+    if (!resfile::loadIcon(winapi::moduleResources(), lpIconName, &image, nullptr)) return nullptr;
     auto icon = std::make_unique<winapi::Icon>();
     icon->rgba = std::move(image.rgba);
     icon->image = std::make_unique<Fl_RGB_Image>(icon->rgba.data(), image.width, image.height, 4);

@@ -1,10 +1,12 @@
 // Reading compiled resource files: the entry list, plain dialog templates and icon images.
 // Every read is bounds-checked, so malformed data gives false and a message, never a crash.
-#include "winapi/resfile.h"
+#include "resfile/resfile.h"
 
 #include <utility>
 
 #include "support/ascii.h"
+
+namespace resfile {
 
 namespace {
 
@@ -305,3 +307,5 @@ bool loadIcon(const std::vector<ResourceEntry>& entries, const char* groupName, 
   if (image == nullptr) return fail(error, "icon image " + std::to_string(id) + " is missing");
   return decodeIconImage(image->data, icon, error);
 }
+
+}  // namespace resfile
