@@ -12,33 +12,32 @@
 
 namespace {
 
-using Calls = std::vector<std::string>;
-
-// Records every call the controller makes, in order, and holds the entry's text.
+// Records every call the controller makes as one text, the calls parted by '|', and holds the
+// entry's text: "read", "+<line>", "clear", "top <n>", "limit <n>", "empty", and G, N or C (the
+// Guess, New Game and Concede buttons) followed by 1 (enabled) or 0.
 class RecordingView : public GameView {
  public:
-  Calls calls;
+  std::string calls;
   std::string entry;
 
-  void addLine(const char* text) override { calls.push_back(std::string("addLine ") + text); }
-  void clearLines() override { calls.push_back("clearLines"); }
-  void setTopLine(int index) override { calls.push_back("setTopLine " + std::to_string(index)); }
-  void setEntryLimit(int count) override {
-    calls.push_back("setEntryLimit " + std::to_string(count));
-  }
+  void addLine(const char* text) override { record(std::string("+") + text); }
+  void clearLines() override { record("clear"); }
+  void setTopLine(int index) override { record("top " + std::to_string(index)); }
+  void setEntryLimit(int count) override { record("limit " + std::to_string(count)); }
   void readEntry(char* text) override {
-    calls.push_back("readEntry");
+    record("read");
     snprintf(text, GAME_TEXT_SIZE - 1, "%s", entry.c_str());
   }
   void clearEntry() override {
-    calls.push_back("clearEntry");
+    record("empty");
     entry.clear();
   }
   void enableButton(GameButton button, bool enabled) override {
-    const char* names[] = {"Guess", "NewGame", "Concede"};
-    calls.push_back(std::string("enable ") + names[static_cast<int>(button)] + " " +
-                    (enabled ? "on" : "off"));
+    record(std::string(1, "GNC"[static_cast<int>(button)]) + (enabled ? "1" : "0"));
   }
+
+ private:
+  void record(const std::string& call) { calls += (calls.empty() ? "" : "|") + call; }
 };
 
 // A dictionary that holds its words in memory.
@@ -47,15 +46,6 @@ struct SetDictionary : Dictionary {
   bool open(const cString&, cString*) override { return true; }
   bool contains(const char* word) override { return words.count(word) != 0; }
 };
-
-const Calls ASKING = {"enable Guess on", "enable NewGame off", "enable Concede off"};
-const Calls PLAYING = {"enable Guess on", "enable NewGame on", "enable Concede on"};
-const Calls FINISHED = {"enable Guess off", "enable NewGame on", "enable Concede off"};
-
-Calls join(Calls first, const Calls& rest) {
-  first.insert(first.end(), rest.begin(), rest.end());
-  return first;
-}
 
 // ---- Scoring ----
 
@@ -101,35 +91,21 @@ class ControllerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder.enter();
-    folder.write("words.txt", "A\nAPPLE\nAPPLE\nBANANA\nBANANA\n");
+    folder.write("words.txt", "A\nAPPLE\nAPPLE\nBANANA\nBANANA\n");  // every 5-letter pick: APPLE
   }
 
-  // Types `text` into the entry and presses Guess; returns the calls that followed. What a pick
-  // prints is dropped.
-  Calls guess(const std::string& text) {
-    view.entry = text;
+  // Runs `command` (s start, g Guess, n New Game, c Concede) with `entry` in the entry; returns
+  // the calls that followed. What a pick prints is dropped.
+  std::string run(char command, const char* entry) {
+    view.entry = entry;
     view.calls.clear();
     ::testing::internal::CaptureStdout();
-    controller.onGuess();
+    if (command == 's') controller.start();
+    if (command == 'g') controller.onGuess();
+    if (command == 'n') controller.onNewGame();
+    if (command == 'c') controller.onConcede();
     ::testing::internal::GetCapturedStdout();
     return view.calls;
-  }
-
-  // Presses `button` with "APP" in the entry, which must stay; returns the calls that followed.
-  Calls press(void (GameController::*button)()) {
-    view.entry = "APP";
-    view.calls.clear();
-    (controller.*button)();
-    EXPECT_EQ(view.entry, "APP");
-    return view.calls;
-  }
-
-  // Starts a game of five letters, whose word can only be APPLE.
-  void startGame() {
-    controller.start();
-    ASSERT_EQ(guess("5"), join({"readEntry", "setEntryLimit 5", "clearLines",
-                                "addLine The word has 5 letters; guess away!"},
-                               join(PLAYING, {"clearEntry"})));
   }
 
   TempFolder folder;
@@ -138,55 +114,70 @@ class ControllerTest : public ::testing::Test {
   GameController controller{dictionary, view};
 };
 
-TEST_F(ControllerTest, StartSetsTheButtonsThenWritesTheStartLines) {
-  controller.start();
-  EXPECT_EQ(view.calls, join(ASKING, {"clearLines", "addLine GlyphWise V1.0",
-                                      "addLine Copyright (C) 2026 The Glyphwise Authors",
-                                      "addLine ", "addLine How many letters (4-10)?"}));
+TEST_F(ControllerTest, PlaysThroughEveryStateAndCommand) {
+  const std::string asking = "|G1|N0|C0";
+  const std::string started =
+      "read|limit 5|clear|+The word has 5 letters; guess away!|G1|N1|C1|empty";
+  const struct {
+    char command;
+    const char* entry;
+    std::string calls;
+  } steps[] = {
+      // Before start nothing is played.
+      {'g', "5", "read"},
+      {'c', "5", ""},
+      {'s', "",
+       "G1|N0|C0|clear|+GlyphWise V1.0|+Copyright (C) 2026 The Glyphwise Authors|+"
+       "|+How many letters (4-10)?"},
+      // Asking for the letter count: only 4 to 10 starts a game, and only with a word picked.
+      {'c', "5", ""},
+      {'g', "abc", "read"},
+      {'g', "3", "read"},
+      {'g', "11", "read"},
+      {'g', "4", "read|+No 4-letter word in 'words.txt'"},
+      {'g', "10", "read|+No 10-letter word in 'words.txt'"},
+      {'n', "5", "clear|+How many letters (4-10)?" + asking},
+      {'g', " 5", started},
+      // Playing: each guess of the word's length counts, a repeated one too.
+      {'g', "paper", "read|+  1: PAPER  1/3|top 1|empty"},
+      {'g', "paper", "read|+  2: PAPER  1/3|top 2|empty"},
+      {'g', "pape", "read"},
+      {'g', "applesauce", "read"},
+      {'g', "12345", "read|+  3: 12345  Unknown Word|top 3|empty"},
+      {'c', "APP", "+The word was APPLE|top 3|G0|N1|C0"},
+      // Finished: only New Game acts.
+      {'g', "apple", "read"},
+      {'c', "", ""},
+      {'n', "APP", "clear|+How many letters (4-10)?" + asking},
+      {'g', "5x", started},
+      {'g', "Apple", "read|+  1: APPLE  5/0|top 1|empty|+Well done, word guessed!|top 2|G0|N1|C0"},
+      {'n', "", "clear|+How many letters (4-10)?" + asking},
+      {'g', "6", "read|limit 6|clear|+The word has 6 letters; guess away!|G1|N1|C1|empty"},
+      {'g', "banana", "read|+  1: BANANA  Unknown Word|top 1|empty"},
+  };
+  for (const auto& step : steps) {
+    EXPECT_EQ(run(step.command, step.entry), step.calls) << step.command << " " << step.entry;
+  }
 }
 
-TEST_F(ControllerTest, IgnoresCountsOutsideFourToTenAndTellsWhyNoGameCouldStart) {
-  controller.start();
-  for (const char* text : {"3", "11"}) {
-    EXPECT_EQ(guess(text), Calls{"readEntry"}) << text;
-  }
-  for (const std::string count : {"4", "10"}) {
-    EXPECT_EQ(guess(count),
-              (Calls{"readEntry", "addLine No " + count + "-letter word in 'words.txt'"}));
-  }
+TEST_F(ControllerTest, TellsWhenTheWordsFileIsMissing) {
+  run('s', "");
   std::filesystem::remove(folder.path("words.txt"));
-  EXPECT_EQ(guess("5"), (Calls{"readEntry", "addLine Error opening 'words.txt' for reading"}));
+  EXPECT_EQ(run('g', "5"), "read|+Error opening 'words.txt' for reading");
   EXPECT_EQ(view.entry, "5");
 }
 
-TEST_F(ControllerTest, PlaysAWholeGame) {
-  startGame();
-  EXPECT_EQ(guess("paper"),
-            (Calls{"readEntry", "addLine   1: PAPER  1/3", "setTopLine 1", "clearEntry"}));
-  EXPECT_EQ(guess("12345"),
-            (Calls{"readEntry", "addLine   2: 12345  Unknown Word", "setTopLine 2", "clearEntry"}));
-  EXPECT_EQ(guess("pape"), Calls{"readEntry"});
-  EXPECT_EQ(view.entry, "pape");
-  EXPECT_EQ(guess("Apple"), join({"readEntry", "addLine   3: APPLE  5/0", "setTopLine 3",
-                                  "clearEntry", "addLine Well done, word guessed!", "setTopLine 4"},
-                                 FINISHED));
-  EXPECT_EQ(guess("APPLE"), Calls{"readEntry"});
-  EXPECT_TRUE(press(&GameController::onConcede).empty());
-}
-
-TEST_F(ControllerTest, ConcedeRevealsTheWordAndKeepsTheEntry) {
-  startGame();
-  EXPECT_EQ(press(&GameController::onConcede),
-            join({"addLine The word was APPLE", "setTopLine 0"}, FINISHED));
-}
-
-TEST_F(ControllerTest, NewGameDropsTheGameWithoutRevealingIt) {
-  startGame();
-  guess("PAPER");
-  EXPECT_EQ(press(&GameController::onNewGame),
-            join({"clearLines", "addLine How many letters (4-10)?"}, ASKING));
-  ASSERT_EQ(guess("6").back(), "clearEntry");
-  EXPECT_EQ(guess("banana")[1], "addLine   1: BANANA  Unknown Word");
+TEST_F(ControllerTest, NumbersGuessesWithThreeDigits) {
+  run('s', "");
+  run('g', "5");
+  for (int guess = 1; guess <= 100; ++guess) {
+    std::string calls = run('g', "zzzzz");
+    if (guess == 9 || guess == 10 || guess == 100) {
+      char line[32];
+      snprintf(line, sizeof line, "+%3d: ZZZZZ  Unknown Word", guess);
+      EXPECT_EQ(calls, "read|" + std::string(line) + "|top " + std::to_string(guess) + "|empty");
+    }
+  }
 }
 
 }  // namespace
