@@ -1,177 +1,96 @@
-// Unit tests of the statistics record: its figures after recorded results, the exact bytes of its
-// file form, round trips, loads of cut or malformed records, and the guards' assertion reports.
+// Unit tests of the statistics record: its figures, the exact bytes of its file form, round trips,
+// loads of cut or malformed records, and the guards' assertion reports.
 #include "player/player.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "support/stderrmatcher.h"
 
 namespace {
 
-using File = std::unique_ptr<FILE, int (*)(FILE*)>;
+using namespace std::string_literals;
+using testing::ExitedWithCode;
 
-// A temporary binary stream holding `bytes`, positioned at its start.
-File streamOf(const std::string& bytes) {
-  File file(std::tmpfile(), std::fclose);
-  std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-  std::rewind(file.get());
-  return file;
-}
-
-std::string saved(const Player& player) {
-  File file = streamOf("");
-  EXPECT_TRUE(player.save(file.get()));
-  std::rewind(file.get());
-  std::string bytes;
-  for (int c; (c = std::fgetc(file.get())) != EOF;) bytes += static_cast<char>(c);
-  return bytes;
-}
-
-// Loads `bytes` into `player`, named "old" first; gives the result and the position afterwards.
-std::pair<bool, long> load(Player& player, const std::string& bytes) {
-  File file = streamOf(bytes);
-  player.setName("old");
-  return {player.load(file.get()), std::ftell(file.get())};
-}
-
-std::string bytes(const char* literal, std::size_t count) { return std::string(literal, count); }
 std::string zeros(std::size_t count) { return std::string(count, '\0'); }
 
-// A record of results, each {letters, amount, counted}.
-Player recorded(const std::vector<std::tuple<std::int32_t, std::int32_t, bool>>& results) {
-  Player player;
-  for (const auto& [letters, amount, counted] : results) {
-    counted ? player.addResult(letters, amount) : player.addUncountedResult(letters, amount);
-  }
-  return player;
+// Loads `bytes` into a copy of `player`, then saves it: whether it loaded, the count of bytes it
+// read, and the bytes it saved (none when saving failed). Loading no bytes changes nothing.
+std::tuple<bool, long, std::string> reload(Player player, const std::string& bytes) {
+  FILE* file = std::tmpfile();
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::rewind(file);
+  const bool loaded = player.load(file);
+  const long position = std::ftell(file);
+  std::rewind(file);
+  std::string form(player.save(file) ? static_cast<std::size_t>(std::ftell(file)) : 0, '\0');
+  std::rewind(file);
+  form.resize(std::fread(&form[0], 1, form.size(), file));
+  std::fclose(file);
+  return {loaded, position, form};
 }
 
-// games, total, average, maximum, minimum
-using Figures = std::tuple<std::int32_t, std::int32_t, double, std::int32_t, std::int32_t>;
+TEST(PlayerTest, FiguresFileFormAndLoads) {
+  // Length 1: three games; 2 and 14: uncounted results only, 14's total wrapping round; 15: one
+  // game and an uncounted result, its total wrapping round too.
+  Player p;
+  p.setName("abc");
+  for (std::int32_t amount : {300, 200, 302}) p.addResult(1, amount);
+  p.addResult(15, 250);
+  for (auto [l, amount] : {std::tuple{2, -1}, {14, INT32_MAX - 1}, {14, 2}, {15, INT32_MAX}})
+    p.addUncountedResult(l, amount);
+  const std::string form =
+      "\3\0\0\0abc\x22\3\0\0\3\0\0\0\x2E\1\0\0\xC8\0\0\0\xFF\xFF\xFF\xFF"s + zeros(188) +
+      "\0\0\0\x80\0\0\0\0\xFE\xFF\xFF\x7F\0\0\0\0\xF9\0\0\x80\1\0\0\0\xFF\xFF\xFF\x7F\xFA\0\0\0"s;
+  EXPECT_EQ(reload(p, ""), std::make_tuple(false, 0L, form));
+  EXPECT_EQ(std::make_tuple(p.average(1), p.average(2), p.totalGames(), p.grandTotal(),
+                            p.overallAverage(), p.overallMaximum(), p.overallMinimum()),
+            std::make_tuple(802 / 3.0, 0.0, 4, 1050, 1050 / 4.0, INT32_MAX, 200));
 
-TEST(PlayerTest, FiguresAfterResults) {
-  const std::int32_t big = INT32_MAX;
-  const struct {
-    std::vector<std::tuple<std::int32_t, std::int32_t, bool>> results;
-    std::int32_t letters;
-    Figures one, overall;
-  } rows[] = {
-      {{}, 5, {0, 0, 0.0, 0, 0}, {0, 0, 0.0, 0, 0}},
-      {{{5, 7, true}, {5, 3, true}}, 5, {2, 10, 5.0, 7, 3}, {2, 10, 5.0, 7, 3}},
-      {{{6, 9, false}}, 6, {0, 9, 0.0, 9, 0}, {0, 9, 0.0, 9, 0}},
-      {{{3, -4, true}, {3, -6, true}}, 3, {2, -10, -5.0, 0, -6}, {2, -10, -5.0, 0, -6}},
-      {{{7, 5, true}, {7, 8, true}, {7, 5, true}, {3, 9, true}},
-       7,
-       {3, 18, 6.0, 8, 5},
-       {4, 27, 6.75, 9, 5}},
-      {{{7, -5, false}, {7, 3, true}}, 7, {1, -2, -2.0, 3, 3}, {1, -2, -2.0, 3, 3}},
-      {{{2, big, true}, {2, 1, true}, {15, big, true}},
-       2,
-       {2, INT32_MIN, INT32_MIN / 2.0, big, 1},
-       {3, -1, -1.0 / 3, big, 1}},
-  };
-  for (const auto& row : rows) {
-    Player p = recorded(row.results);
-    const std::int32_t l = row.letters;
-    EXPECT_EQ(Figures(p.games(l), p.total(l), p.average(l), p.maximum(l), p.minimum(l)), row.one);
-    EXPECT_EQ(Figures(p.totalGames(), p.grandTotal(), p.overallAverage(), p.overallMaximum(),
-                      p.overallMinimum()),
-              row.overall);
-  }
-}
-
-TEST(PlayerFileTest, SavedBytes) {
-  Player named;
-  named.setName("abc");
-  const std::pair<Player, std::string> rows[] = {
-      {Player(), zeros(244)},
-      {named, bytes("\3\0\0\0abc", 7) + zeros(240)},
-      {recorded({{1, 200, true}, {1, -1, true}}),
-       zeros(4) + bytes("\xC7\0\0\0\2\0\0\0\xC8\0\0\0\xFF\xFF\xFF\xFF", 16) + zeros(224)},
-      {recorded({{14, INT32_MIN, true}, {15, INT32_MAX, false}}),
-       zeros(212) + bytes("\0\0\0\x80\1\0\0\0\0\0\0\0\0\0\0\x80", 16) +
-           bytes("\xFF\xFF\xFF\x7F\0\0\0\0\xFF\xFF\xFF\x7F\0\0\0\0", 16)},
-  };
-  for (const auto& [player, form] : rows) EXPECT_EQ(saved(player), form);
+  const std::string results = form.substr(7), n511 = "\xFF\1\0\0"s + std::string(511, 'n');
+  p.setName(std::string(600, 'n').c_str());
+  EXPECT_EQ(reload(p, ""), std::make_tuple(false, 0L, n511 + results));
+  EXPECT_EQ(reload(Player(), ""), std::make_tuple(false, 0L, zeros(244)));
   EXPECT_FALSE(Player().save(stdin));  // open for reading only
-  EXPECT_FALSE(named.save(stdin));
-}
 
-TEST(PlayerFileTest, RoundTripKeepsEveryField) {
-  Player original =
-      recorded({{1, INT32_MIN, true}, {1, INT32_MAX, true}, {8, -3, true}, {15, INT32_MAX, false}});
-  original.setName(std::string(600, 'n').c_str());
-  const std::string form = saved(original);
-  EXPECT_EQ(form.size(), 244u + 511u);
-  Player loaded = recorded({{2, 5, true}});
-  EXPECT_EQ(load(loaded, form), std::make_pair(true, 755L));
-  EXPECT_EQ(saved(loaded), form);
-}
-
-TEST(PlayerFileTest, CutRecordsLoadTheirFront) {
-  Player source;
-  for (std::int32_t l = 1; l < MAX_WORD_LENGTH; ++l) source.addResult(l, 100 * l);
-  source.setName("abc");
-  const std::string form = saved(source);
-  const std::tuple<std::size_t, const char*, std::size_t> rows[] = {
-      {0, "old", 0},  {3, "old", 0},  {6, "old", 0},     {7, "abc", 0},
-      {10, "abc", 0}, {11, "abc", 4}, {130, "abc", 120}, {246, "abc", 236}};
-  for (const auto& [cut, name, loadedBytes] : rows) {
-    Player loaded;
-    EXPECT_FALSE(load(loaded, form.substr(0, cut)).first) << cut;
-    EXPECT_EQ(saved(loaded),
-              form.substr(0, 4) + name + form.substr(7, loadedBytes) + zeros(240 - loadedBytes))
-        << cut;
+  // Loads into a record named "old" with one game of 2 letters, -5: whole forms, cut ones, and the
+  // results after stored name lengths of 0, -1, 512 and 65536. Each row: the input, whether it
+  // loads, the bytes read, the name's bytes afterwards, the count of result bytes loaded.
+  Player into;
+  into.setName("old");
+  into.addResult(2, -5);
+  const std::string kept =
+      zeros(16) + "\xFB\xFF\xFF\xFF\1\0\0\0\0\0\0\0\xFB\xFF\xFF\xFF"s + zeros(208);
+  const std::tuple<std::string, bool, long, std::string, std::size_t> loads[] = {
+      {form, true, 247, form.substr(0, 7), 240},
+      {n511 + results, true, 755, n511, 240},
+      {form.substr(0, 3), false, 3, "\3\0\0\0old"s, 0},
+      {form.substr(0, 6), false, 6, "\3\0\0\0old"s, 0},
+      {form.substr(0, 27), false, 27, form.substr(0, 7), 20},
+      {form.substr(0, 246), false, 246, form.substr(0, 7), 236},
+      {"\0\0\0\0"s + results, true, 244, "\3\0\0\0old"s, 240},
+      {"\xFF\xFF\xFF\xFF"s + results, true, 244, "\3\0\0\0old"s, 240},
+      {"\0\2\0\0"s + results, false, 4, "\3\0\0\0old"s, 0},
+      {"\0\0\1\0"s + results, false, 4, "\3\0\0\0old"s, 0}};
+  for (const auto& [input, loaded, position, name, count] : loads) {
+    EXPECT_EQ(
+        reload(into, input),
+        std::make_tuple(loaded, position, name + results.substr(0, count) + kept.substr(count)));
   }
-}
-
-TEST(PlayerFileTest, StoredNameLengthsAndLoadedMinima) {
-  // Length 1: no games but a stored minimum of -9; length 2: one game of -3.
-  const std::string groups =
-      zeros(12) + bytes("\xF7\xFF\xFF\xFF\xFD\xFF\xFF\xFF\1\0\0\0\0\0\0\0\xFD\xFF\xFF\xFF", 20) +
-      zeros(208);
-  const std::tuple<const char*, bool, long> rows[] = {{"\0\0\0\0", true, 244},
-                                                      {"\xFF\xFF\xFF\xFF", true, 244},
-                                                      {"\0\2\0\0", false, 4},
-                                                      {"\0\0\1\0", false, 4}};
-  for (const auto& [length, loaded, position] : rows) {
-    Player player;
-    EXPECT_EQ(load(player, bytes(length, 4) + groups), std::make_pair(loaded, position));
-    EXPECT_STREQ(player.name(), "old");
-    EXPECT_EQ(std::make_tuple(player.minimum(1), player.minimum(2), player.overallMinimum()),
-              std::make_tuple(0, loaded ? -3 : 0, loaded ? -3 : 0));
-    player.addResult(1, 5);
-    EXPECT_EQ(player.minimum(1), 5);
-  }
+  // Cut after the games of length 2: its stored minimum stays but, without games, is not shown.
+  EXPECT_EQ(std::get<2>(reload(into, form.substr(0, 34))).substr(23, 16),
+            "\xFF\xFF\xFF\xFF"s + zeros(12));
 }
 
 TEST(PlayerDeathTest, GuardsReportTheirCondition) {
-  Player player;
-  const std::function<void(std::int32_t)> perLength[] = {
-      [&](std::int32_t l) { player.games(l); },
-      [&](std::int32_t l) { player.total(l); },
-      [&](std::int32_t l) { player.average(l); },
-      [&](std::int32_t l) { player.maximum(l); },
-      [&](std::int32_t l) { player.minimum(l); },
-      [&](std::int32_t l) { player.addResult(l, 1); },
-      [&](std::int32_t l) { player.addUncountedResult(l, 1); }};
-  std::vector<std::pair<std::string, std::function<void()>>> rows = {
-      {"name", [&] { player.setName(nullptr); }}};
-  for (const auto& action : perLength) {
-    rows.push_back({"letters > 0", [&] { action(0); }});
-    rows.push_back({"letters < MAX_WORD_LENGTH", [&] { action(MAX_WORD_LENGTH); }});
-  }
-  for (const auto& [condition, action] : rows) {
-    EXPECT_EXIT(action(), ::testing::ExitedWithCode(3),
-                standardErrorMatches("^\r\nAssertion failed: " + condition +
-                                     ", file player, line [0-9]+\r\n"))
-        << condition;
+  EXPECT_EXIT(Player().setName(nullptr), ExitedWithCode(3), standardErrorMatches("name, file"));
+  for (auto [l, guard] : {std::tuple{0, "letters > 0,"}, {MAX_WORD_LENGTH, "< MAX_WORD_LENGTH,"}}) {
+    for (auto get : {&Player::games, &Player::total, &Player::maximum, &Player::minimum})
+      EXPECT_EXIT((Player().*get)(l), ExitedWithCode(3), standardErrorMatches(guard));
+    EXPECT_EXIT(Player().average(l), ExitedWithCode(3), standardErrorMatches(guard));
+    EXPECT_EXIT(Player().addUncountedResult(l, 1), ExitedWithCode(3), standardErrorMatches(guard));
   }
 }
 
