@@ -1,6 +1,7 @@
 """Measures the game's start: the time from starting the program to its window being shown, and
 its peak resident memory, over several runs, with the shipped words list and with one 100 times
-larger. A benchmark, not a test. Usage: measure_startup.py PROGRAM SHIPPED_WORDS [RUNS]"""
+larger. A benchmark, not a test; it drives the game with the end-to-end tests' virtual desktop.
+Usage: tools/measure-startup.py PROGRAM SHIPPED_WORDS [RUNS]"""
 
 import itertools
 import os
@@ -10,7 +11,8 @@ import sys
 import tempfile
 import time
 
-from desktop import Desktop
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from desktop import Desktop  # noqa: E402
 
 
 def larger_list(shipped, folder):
