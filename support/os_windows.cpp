@@ -13,7 +13,16 @@
 
 namespace os {
 
-int openForReading(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
+int openForReading(const char* path) {
+  int fd = _open(path, _O_RDONLY | _O_BINARY);
+  if (fd < 0) return -1;
+  struct _stat64 status {};
+  if (_fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG) {
+    _close(fd);
+    return -1;
+  }
+  return fd;
+}
 
 long readAt(int fd, std::int64_t offset, char* buffer, int count) {
   if (_lseeki64(fd, offset, SEEK_SET) < 0) return -1;
@@ -21,11 +30,6 @@ long readAt(int fd, std::int64_t offset, char* buffer, int count) {
 }
 
 std::int64_t fileSize(int fd) { return _lseeki64(fd, 0, SEEK_END); }
-
-bool isFolder(int fd) {
-  struct _stat64 status {};
-  return _fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) == _S_IFDIR;
-}
 
 void closeFile(int fd) { _close(fd); }
 
