@@ -29,7 +29,7 @@ bool DiskDictionary::open(const cString& filename, cString* error) {
       *error = ("Error opening '" + std::string(_filename) + "' for reading").c_str();
     return false;
   }
-  _size = file->size();
+  _size = file->textEnd();
   _fp = std::move(file);
   return true;
 }
@@ -39,22 +39,16 @@ bool DiskDictionary::contains(const char* word) {
   std::int64_t low = 0;
   std::int64_t high = _size;
   char found[WINDOW_SIZE + 1];
-  while (low < high) {
+  while (high - low > 1) {
     std::int64_t probe = low + (high - low) / 2;
-    if (probe == low || probe == high) return false;
-    bool cut = readWordAt(probe, found);
+    int order = orderAt(probe, word, found);
     if (found[0] == '\0') return false;
-    int order = std::strcmp(found, word);  // unsigned bytes; a prefix sorts first
-    // A word cut by the window's end may go on beyond it. A byte further on, the window shows one
-    // more character of it (or the same text again where the byte it drops is a CR).
-    for (std::int64_t next = probe + 1; order == 0 && cut; ++next) {
-      cut = readWordAt(next, found);
-      order = std::strcmp(found, word);
-    }
     if (order == 0) return true;
     (order > 0 ? high : low) = probe;
   }
-  return false;
+  // No probe falls on byte 0, and the line end after a first word of one letter yields the next
+  // word: the first word is looked at once the search has closed in on the start of the file.
+  return low == 0 && high > 0 && orderAt(0, word, found) == 0 && found[0] != '\0';
 }
 
 cString DiskDictionary::randomWord() {
@@ -62,6 +56,7 @@ cString DiskDictionary::randomWord() {
   if (_size == 0) return cString();
   std::int64_t first = drawRandom();
   std::int64_t second = drawRandom();
+  // 31 bits: beyond the first 2 GiB of a longer text no offset is drawn.
   return wordAt((first * 65536 + second) % _size);
 }
 
@@ -71,6 +66,18 @@ cString DiskDictionary::randomWord(int length) {
     if (static_cast<int>(word.length()) == length) return word;
   }
   return cString();
+}
+
+int DiskDictionary::orderAt(std::int64_t offset, const char* word, char* found) {
+  bool cut = readWordAt(offset, found);
+  int order = std::strcmp(found, word);  // unsigned bytes; a prefix sorts first
+  // A word cut by the window's end may go on beyond it. A byte further on, the window shows one
+  // more character of it (or the same text again where the byte it drops is a CR).
+  for (std::int64_t next = offset + 1; order == 0 && cut; ++next) {
+    cut = readWordAt(next, found);
+    order = std::strcmp(found, word);
+  }
+  return order;
 }
 
 cString DiskDictionary::wordAt(std::int64_t offset) {
