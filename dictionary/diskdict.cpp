@@ -98,10 +98,16 @@ bool DiskDictionary::readWordAt(std::int64_t offset, char* word) {
   } else if (probe + 1 < count) {
     start = probe + 1;
   } else {
-    // The text ends at the probe: the word is the last one before it.
+    // The text ends at the probe: the word is the last one before it. Where that run reaches
+    // back to the start of a window that does not begin the file, it may be the tail of a word
+    // cut off by the window (the file has shrunk since it was opened): no word then.
     start = std::min(probe, count);
     while (start > 0 && !isLetterAt(start - 1)) --start;
     while (start > 0 && isLetterAt(start - 1)) --start;
+    if (start == 0 && offset > probe) {
+      word[0] = '\0';
+      return false;
+    }
   }
   int end = start;
   while (isLetterAt(end)) ++end;

@@ -39,7 +39,8 @@ class DiskDictionary : public Dictionary {
   static constexpr int WINDOW_SIZE = 32;  // characters read around each probe
 
   // The word at or after byte `offset`: the run of letters holding the probe, or else the run that
-  // starts just after it; where the text ends right after the probe, the last word before it.
+  // starts just after it; where the text ends right after the probe, the last word before it, or
+  // "" when that run may have been cut off by the window's start.
   cString wordAt(std::int64_t offset);
 
   // The word of wordAt(offset), written to `word` (WINDOW_SIZE + 1 bytes) without allocating.
