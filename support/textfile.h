@@ -32,6 +32,10 @@ class TextFile {
   // Makes the next read start at byte `offset` of the file (0 or more). The file must be open.
   void seek(std::int64_t offset);
 
+  // Forgets the bytes read ahead, so that the next read sees the file as it is now rather than as
+  // it was when they were read.
+  void dropReadAhead() { _bufferLength = 0; }
+
   // Reads up to `count` characters into `buffer` (no terminator added) and returns how many
   // arrived: fewer than `count` only when the text ended (at textEnd(), or where the file ends
   // when it has shrunk since it was opened).
