@@ -39,6 +39,8 @@ bool DiskDictionary::contains(const char* word) {
   std::int64_t low = 0;
   std::int64_t high = _size;
   char found[WINDOW_SIZE + 1];
+  // The probes of one lookup share what is read ahead; a later lookup sees the file as it is then.
+  if (_fp) _fp->dropReadAhead();
   while (high - low > 1) {
     std::int64_t probe = low + (high - low) / 2;
     int order = orderAt(probe, word, found);
@@ -54,6 +56,7 @@ bool DiskDictionary::contains(const char* word) {
 cString DiskDictionary::randomWord() {
   GW_ASSERT(_fp);
   if (_size == 0) return cString();
+  _fp->dropReadAhead();
   std::int64_t first = drawRandom();
   std::int64_t second = drawRandom();
   // 31 bits: beyond the first 2 GiB of a longer text no offset is drawn.
