@@ -1,5 +1,5 @@
 // The secret-word picker on small words files made in a temporary working folder, with the clock
-// fixed so that each pick can be reproduced.
+// fixed so that each pick can be reproduced; junk lines, and words files changed during a game.
 #include "app/pick.h"
 
 #include <gtest/gtest.h>

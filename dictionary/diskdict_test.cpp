@@ -1,5 +1,6 @@
 // The disk dictionary on generated sorted lists (LF, CR LF, no final line end, tiny files), on the
-// shipped list, and at its edges: empty and missing files, random words, the open-file assertion.
+// shipped list, and at its edges: empty, missing, junk and changing files, random words, the
+// open-file assertion.
 #include "dictionary/diskdict.h"
 
 #include <gtest/gtest.h>

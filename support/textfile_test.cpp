@@ -1,5 +1,6 @@
 // Text-mode reading on crafted files: CRs dropped, 0x1A ending the text, byte positions, line
-// pieces, reads across the internal buffer, and files that cannot be opened.
+// pieces, reads across the internal buffer, files that change while open, and files that cannot
+// be opened (missing, folders, FIFOs, devices, sockets).
 #include "support/textfile.h"
 
 #include <gtest/gtest.h>
