@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "app/game.h"
+#include "support/ascii.h"
 #include "support/assert.h"
 #include "support/clock.h"
 #include "support/random.h"
@@ -18,55 +19,69 @@ const char WORDS_FILE[] = "words.txt";
 namespace {
 
 constexpr int CHUNK_SIZE = 2048;                // bytes read at each random offset
-constexpr int LINE_PIECE = GAME_TEXT_SIZE - 1;  // the longest line a 256-byte buffer takes
+constexpr int LINE_PIECE = GAME_TEXT_SIZE - 1;  // the most a 256-byte line buffer takes at once
 constexpr int MAX_RANDOM_TRIES = 10000;         // random chunks before the one pass from the start
 
-// Looks for the first line of `letterCount` characters in a chunk of `length` characters, after
-// skipping its first line. Lines are taken as a 256-byte line buffer takes them: a longer line
-// comes in pieces of at most 255 characters. A last line that the chunk cuts short counts only
-// when the text ended inside the chunk.
+// True when the `length` characters at `line` are a word the game can play: exactly
+// `letterCount` (1 or more) upper-case letters A to Z.
+bool isPlayableWord(const char* line, int length, int letterCount) {
+  auto isUpperLetter = [](char c) { return isAsciiLetter(c) && asciiUpper(c) == c; };
+  return length == letterCount && length > 0 && std::all_of(line, line + length, isUpperLetter);
+}
+
+void copyWord(const char* line, int length, char* word) {
+  std::memcpy(word, line, static_cast<std::size_t>(length));
+  word[length] = '\0';
+}
+
+// Looks for the first playable line of `letterCount` letters in a chunk of `length` characters,
+// after skipping its first line. Only whole lines count: a last line that the chunk cuts short
+// counts only when the text ended inside the chunk.
 bool takeWordFromChunk(const char* text, int length, bool textEnded, int letterCount, char* word) {
   const char* end = text + length;
-  const char* line = std::find(text, end, '\n');
-  if (line == end) return false;
-  for (++line; line < end;) {
-    const char* stop = std::min(end, line + LINE_PIECE);
-    const char* lineEnd = std::find(line, stop, '\n');
-    int pieceLength = static_cast<int>(lineEnd - line);
-    if (lineEnd == end && pieceLength < LINE_PIECE && !textEnded) return false;
-    if (pieceLength == letterCount) {
-      std::memcpy(word, line, static_cast<std::size_t>(pieceLength));
-      word[pieceLength] = '\0';
+  for (const char* lineEnd = std::find(text, end, '\n'); lineEnd != end;) {
+    const char* line = lineEnd + 1;
+    lineEnd = std::find(line, end, '\n');
+    if (lineEnd == end && !textEnded) return false;
+    int lineLength = static_cast<int>(lineEnd - line);
+    if (isPlayableWord(line, lineLength, letterCount)) {
+      copyWord(line, lineLength, word);
       return true;
     }
-    line = lineEnd < stop ? lineEnd + 1 : lineEnd;
   }
   return false;
 }
 
 // One try: reads a chunk at an offset made of two draws and examines at most its first 2047
-// characters (the last byte of the buffer is kept for a terminator).
-bool tryRandomChunk(TextFile& file, std::int64_t size, int letterCount, char* word) {
+// characters (the last byte of the buffer is kept for a terminator). The offset has 31 bits, so
+// a text longer than 2 GiB is drawn from only in its first 2 GiB.
+bool tryRandomChunk(TextFile& file, int letterCount, char* word) {
   std::int64_t first = drawRandom();
   std::int64_t second = drawRandom();
-  file.seek((second * 65536 + first) % size);
+  file.seek((second * 65536 + first) % file.textEnd());
   char chunk[CHUNK_SIZE];
   int arrived = file.read(chunk, CHUNK_SIZE);
   return takeWordFromChunk(chunk, std::min(arrived, CHUNK_SIZE - 1), arrived < CHUNK_SIZE,
                            letterCount, word);
 }
 
-// The fallback once the random tries are spent: the first line of `letterCount` characters of the
-// whole file, so that a word that exists is always found.
+// The fallback once the random tries are spent: the first playable line of `letterCount` letters
+// of the whole text, so that a word that exists is always found. It reads up to the text's end
+// found at open; for a length that the file lacks, that is a pass over all of it, however large.
 bool takeFirstWord(TextFile& file, int letterCount, char* word) {
   file.seek(0);
   char line[GAME_TEXT_SIZE];
+  bool atLineStart = true;  // the piece read begins a line
   for (int length; (length = file.readLine(line, GAME_TEXT_SIZE)) > 0;) {
-    if (line[length - 1] == '\n') line[--length] = '\0';
-    if (length == letterCount) {
-      std::memcpy(word, line, static_cast<std::size_t>(length) + 1);
+    bool lineEnded = line[length - 1] == '\n';
+    int letters = lineEnded ? length - 1 : length;
+    // A piece of a line longer than the buffer is never taken, nor are the pieces after it.
+    bool wholeLine = atLineStart && (lineEnded || length < LINE_PIECE);
+    if (wholeLine && isPlayableWord(line, letters, letterCount)) {
+      copyWord(line, letters, word);
       return true;
     }
+    atLineStart = lineEnded;
   }
   return false;
 }
@@ -80,11 +95,10 @@ PickResult PickWord(int letterCount, char* word) {
     std::strcpy(word, "error");
     return PickResult::NoFile;
   }
-  std::int64_t size = file.size();
   seedRandom(static_cast<std::uint32_t>(calendarSeconds()));
-  std::printf("Words file is %" PRId64 " bytes long\n", size);
-  for (int tries = 0; size > 0 && tries < MAX_RANDOM_TRIES; ++tries) {
-    if (tryRandomChunk(file, size, letterCount, word)) return PickResult::Picked;
+  std::printf("Words file is %" PRId64 " bytes long\n", file.size());
+  for (int tries = 0; file.textEnd() > 0 && tries < MAX_RANDOM_TRIES; ++tries) {
+    if (tryRandomChunk(file, letterCount, word)) return PickResult::Picked;
   }
   if (takeFirstWord(file, letterCount, word)) return PickResult::Picked;
   std::strcpy(word, "error");

@@ -13,9 +13,10 @@ extern const char WORDS_FILE[];
 enum class PickResult { Picked, NoFile, NoWord };
 
 // Picks a random word of `letterCount` letters from WORDS_FILE into `word` (GAME_TEXT_SIZE bytes)
-// and writes "Words file is <size> bytes long" to standard output. On NoFile (the file cannot be
-// opened; nothing is written to standard output) and NoWord (no word of that length was found)
-// `word` is "error". `word` must not be null.
+// and writes "Words file is <size> bytes long" to standard output. Only a whole line of exactly
+// `letterCount` letters A to Z is taken, from the text before the file's first 0x1A byte. On
+// NoFile (the file cannot be opened or is no regular file; nothing is written to standard output)
+// and NoWord (no word of that length was found) `word` is "error". `word` must not be null.
 PickResult PickWord(int letterCount, char* word);
 
 // PickWord for callers that need not know why a pick failed: true when a word was written.

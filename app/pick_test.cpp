@@ -1,16 +1,20 @@
 // The secret-word picker on small words files made in a temporary working folder, with the clock
-// fixed so that each pick can be reproduced.
+// fixed so that each pick can be reproduced; junk lines, and words files changed during a game.
 #include "app/pick.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/clock.h"
 #include "support/tempfolder.h"
+#include "support/textfile.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 std::string sizeLine(const std::string& words) {
   return "Words file is " + std::to_string(words.size()) + " bytes long\n";
@@ -28,11 +32,16 @@ class PickTest : public ::testing::Test {
       folder.write("words.txt", words);
     else
       std::filesystem::remove(folder.path("words.txt"));
+    return pickNow(letterCount, seconds) == PickResult::Picked;
+  }
+
+  // Picks from the words file as it is now.
+  PickResult pickNow(int letterCount, std::int64_t seconds) {
     fixClock(seconds);
     ::testing::internal::CaptureStdout();
-    bool picked = PickSecretWord(letterCount, word);
+    PickResult result = PickWord(letterCount, word);
     printed = ::testing::internal::GetCapturedStdout();
-    return picked;
+    return result;
   }
 
   TempFolder folder;
@@ -78,6 +87,93 @@ TEST_F(PickTest, GivesUpWhenNoWordFitsOrTheFileIsMissing) {
     EXPECT_STREQ(word, "error");
     EXPECT_EQ(printed, words != nullptr ? sizeLine(words) : "");
   }
+}
+
+// Lines that are no playable word are never taken, nor is anything after the text's end, in the
+// random tries or in the pass from the start.
+TEST_F(PickTest, TakesOnlyWholeLinesOfUpperCaseLetters) {
+  const std::string q259(259, 'Q');
+  const struct {
+    std::string words;
+    std::int64_t from, to;  // the clocks tried
+    const char* expected;   // "error": no word
+  } rows[] = {
+      {"X\n\0\0\0\0\n\x80\x81\x82\x83\nwork\nWO\x01K\nWORD\n"s, 0, 99, "WORD"},
+      {"X\n" + q259 + "\nWORD\n", 0, 99, "WORD"},  // not the 4 Q that end the long line
+      {"X\nABLE\n\x1AWORD\n", 0, 99, "ABLE"},
+      {"ABLE\n\x1AX\nWORD\n", 5, 5, "ABLE"},  // only in the pass from the start
+      {"X\n" + q259 + "\n\0\0\0\0\n\n\n\nab\xC9z\n"s, 5, 5, "error"},
+  };
+  for (const auto& row : rows) {
+    folder.write("words.txt", row.words);
+    for (std::int64_t seconds = row.from; seconds <= row.to; ++seconds) {
+      pickNow(4, seconds);
+      ASSERT_STREQ(word, row.expected) << "at " << seconds;
+    }
+  }
+}
+
+// While the game holds the words file open, it is changed; the next pick opens it anew. The game's
+// handle is closed before the pick: Wine, unlike Windows, still opens a removed file by its name
+// while a handle to it is open.
+TEST_F(PickTest, PicksFromTheWordsFileAsItIsAtThePick) {
+  std::string list;
+  for (const char* line : {"ABLE\n", "ZOOM\n"}) {
+    for (int i = 0; i < 100; ++i) list += line;
+  }
+  const struct {
+    const char* change;
+    void (*apply)(const std::string& path);
+    PickResult result;
+    const char* expected;
+    const char* printed;
+  } rows[] = {
+      {"removed", [](const std::string& path) { std::filesystem::remove(path); },
+       PickResult::NoFile, "error", ""},
+      {"replaced by a folder",
+       [](const std::string& path) {
+         std::filesystem::rename(path, path + ".old");
+         std::filesystem::create_directory(path);
+       },
+       PickResult::NoFile, "error", ""},
+      {"replaced by a link to the zero device",  // where there is none (Windows): no file
+       [](const std::string& path) {
+         std::filesystem::rename(path, path + ".old");
+         std::error_code ignored;
+         std::filesystem::create_symlink("/dev/zero", path, ignored);
+       },
+       PickResult::NoFile, "error", ""},
+      {"truncated to half",
+       [](const std::string& path) { std::filesystem::resize_file(path, 500); }, PickResult::Picked,
+       "ABLE", "Words file is 500 bytes long\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.change);
+    std::string path = folder.write("words.txt", list);
+    TextFile held;
+    ASSERT_TRUE(held.open(path.c_str()));
+    row.apply(path);
+    held.close();
+    for (std::int64_t seconds = 0; seconds < 10; ++seconds) {
+      EXPECT_EQ(pickNow(4, seconds), row.result);
+      EXPECT_STREQ(word, row.expected);
+      EXPECT_EQ(printed, row.printed);
+    }
+    std::filesystem::remove_all(path);
+    std::filesystem::remove(path + ".old");
+  }
+}
+
+TEST_F(PickTest, AnUnreadableWordsFileCannotBeOpened) {
+  std::string path = folder.write("words.txt", "X\nABLE\n");
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  bool stillReadable = std::ifstream(path).is_open();
+  PickResult result = pickNow(4, 0);
+  // Readable again, so that the folder can be removed where a read-only file cannot be.
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  if (stillReadable) GTEST_SKIP() << "this user reads files without permission";
+  EXPECT_EQ(result, PickResult::NoFile);
+  EXPECT_STREQ(word, "error");
 }
 
 }  // namespace

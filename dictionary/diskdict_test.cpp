@@ -1,10 +1,12 @@
 // The disk dictionary on generated sorted lists (LF, CR LF, no final line end, tiny files), on the
-// shipped list, and at its edges: empty and missing files, random words, the open-file assertion.
+// shipped list, and at its edges: empty, missing, junk and changing files, random words, the
+// open-file assertion.
 #include "dictionary/diskdict.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -14,6 +16,8 @@
 #include "support/tempfolder.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 // Words of 1 to 16 letters over a small alphabet, so that prefixes and neighbours abound.
 std::set<std::string> makeWords() {
@@ -67,13 +71,11 @@ class DiskDictionaryTest : public ::testing::Test {
     return dictionary.open(folder.write(name, bytes).c_str(), error);
   }
 
-  // Every word of `words` up to 11 letters is found (a one-letter first word excepted), and
-  // none of their near neighbours.
+  // Every word of `words` up to 11 letters is found, and none of their near neighbours.
   void expectExactLookups(const std::string& bytes, const std::set<std::string>& words) {
     ASSERT_TRUE(open(bytes));
     for (const std::string& word : words) {
-      bool exempt = word.size() > 11 || (word.size() == 1 && word == *words.begin());
-      EXPECT_TRUE(exempt || dictionary.contains(word.c_str())) << word;
+      EXPECT_TRUE(word.size() > 11 || dictionary.contains(word.c_str())) << word;
     }
     for (const std::string& word : absentNeighbours(words)) {
       EXPECT_TRUE(word.size() > 11 || !dictionary.contains(word.c_str())) << word;
@@ -104,15 +106,32 @@ TEST_F(DiskDictionaryTest, FindsEveryWordAndNoOtherInGeneratedLists) {
   }
 }
 
-TEST_F(DiskDictionaryTest, OneLetterFirstWordBlankLineAndEmptyFile) {
-  ASSERT_TRUE(open("A\nBE\nCAT\n"));
-  EXPECT_FALSE(dictionary.contains("A"));
-  EXPECT_TRUE(dictionary.contains("BE"));
-  // The first probe of this 14-byte file lands on the first of two line ends.
-  ASSERT_TRUE(open("ABLE\nBA\n\nCATS\n"));
-  EXPECT_FALSE(dictionary.contains("ABLE"));
+TEST_F(DiskDictionaryTest, LookupsAtTheEdgesOfTheText) {
+  const std::string junk = "ABLE\nBAKE\nCA\xC9S\nDOGS\nEACH\nFROG\n\x80\x81\x82\x83\n\0\0\0\0\n"s;
+  const std::string endsEarly = "ABLE\nBAKE\n\x1A\nCATS\nDOGS\n";
+  const struct {
+    std::string bytes;
+    const char* word;
+    bool found;
+  } rows[] = {
+      {"A\nBE\nCAT\n", "A", true},  // a one-letter first word
+      {"A", "A", true},
+      {"B\nCAT\n", "A", false},  // before the first word
+      {"B\nCAT\n", "", false},
+      {"ABLE\nBA\n\nCATS\n", "ABLE", false},  // the first probe lands on the first of two line ends
+      {"", "CATS", false},
+      {endsEarly, "BAKE", true},
+      {endsEarly, "CATS", false},  // after the text's end: the picker never takes it either
+      {junk, "BAKE", true},
+      {junk, "\x80\x81\x82\x83", false},
+      {junk, "CA\xC9S", false},
+      {junk, "FROG", false},  // a probe lands on two non-letters in a row, as on a blank line
+  };
+  for (const auto& row : rows) {
+    ASSERT_TRUE(open(row.bytes));
+    EXPECT_EQ(dictionary.contains(row.word), row.found) << row.word << " in " << row.bytes;
+  }
   ASSERT_TRUE(open(""));
-  EXPECT_FALSE(dictionary.contains("CATS"));
   EXPECT_STREQ(dictionary.randomWord(), "");
   EXPECT_STREQ(dictionary.randomWord(4), "");
 }
@@ -121,8 +140,11 @@ TEST_F(DiskDictionaryTest, OpenReportsFailureAndKeepsErrorOnSuccess) {
   cString error("untouched");
   std::string missing = folder.path("missing.txt");
   EXPECT_FALSE(dictionary.open(missing.c_str(), nullptr));
-  EXPECT_FALSE(dictionary.open(missing.c_str(), &error));
-  EXPECT_EQ(std::string(error), "Error opening '" + missing + "' for reading");
+  // No regular file: a folder, a device.
+  for (const std::string& name : {missing, folder.path(""), std::string("/dev/zero")}) {
+    EXPECT_FALSE(dictionary.open(name.c_str(), &error));
+    EXPECT_EQ(std::string(error), "Error opening '" + name + "' for reading");
+  }
   error = "untouched";
   ASSERT_TRUE(open("ABLE\nBAKE\n", &error));
   EXPECT_STREQ(error, "untouched");
@@ -152,12 +174,74 @@ TEST_F(DiskDictionaryTest, ShippedListIsSortedAndEveryGameWordIsFound) {
   int count = 0;
   while (std::getline(list, word)) {
     EXPECT_LT(previous, word);
-    if (word.size() <= 11 && count++ > 0) {
+    if (word.size() <= 11) {
+      ++count;
       ASSERT_TRUE(dictionary.contains(word.c_str())) << word;
     }
     previous = word;
   }
   EXPECT_GT(count, 50000);
+}
+
+// The list of the drills: 200 four-letter words of 5 bytes a line, so that the first half of the
+// file holds the first 100 words.
+std::string drillWord(int index) {
+  return {static_cast<char>('A' + index / 26), static_cast<char>('A' + index % 26), 'A', 'A'};
+}
+
+// The words file changes under the open dictionary: it keeps answering from the file it opened,
+// as far as that file now goes, and a random word is a word of it or, at worst, "".
+TEST_F(DiskDictionaryTest, KeepsAnsweringWhenItsFileChangesWhileOpen) {
+  std::string list;
+  for (int i = 0; i < 200; ++i) list += drillWord(i) + "\n";
+  const struct {
+    const char* change;
+    void (*apply)(const std::string& path);
+    int wordsLeft;  // the words still readable, counted from the first
+  } rows[] = {
+      {"removed", [](const std::string& path) { std::filesystem::remove(path); }, 200},
+      {"replaced by a folder",
+       [](const std::string& path) {
+         std::filesystem::rename(path, path + ".old");
+         std::filesystem::create_directory(path);
+       },
+       200},
+      {"truncated to half",
+       [](const std::string& path) { std::filesystem::resize_file(path, 500); }, 100},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.change);
+    std::string path = folder.write(row.change, list);
+    ASSERT_TRUE(dictionary.open(path.c_str(), nullptr));
+    ASSERT_TRUE(dictionary.contains("DWAA"));  // the first word after the middle
+    row.apply(path);
+    EXPECT_EQ(dictionary.contains("DWAA"), row.wordsLeft > 100);  // not from what was read before
+    for (int i = 0; i < 200; ++i) {
+      EXPECT_EQ(dictionary.contains(drillWord(i).c_str()), i < row.wordsLeft) << drillWord(i);
+    }
+    seedRandom(1);
+    for (int draw = 0; draw < 2000; ++draw) {
+      std::string word = static_cast<const char*>(dictionary.randomWord());
+      std::size_t line = list.find(word + "\n");
+      EXPECT_TRUE(word.empty() ? row.wordsLeft < 200 : line % 5 == 0 && line < 5u * row.wordsLeft)
+          << word;
+    }
+  }
+}
+
+TEST_F(DiskDictionaryTest, AnUnreadableFileCannotBeOpenedButAnOpenOneKeepsAnswering) {
+  std::string path = folder.write("words.txt", "ABLE\nBAKE\n");
+  ASSERT_TRUE(dictionary.open(path.c_str(), nullptr));
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  EXPECT_TRUE(dictionary.contains("BAKE"));
+  bool stillReadable = std::ifstream(path).is_open();
+  cString error;
+  bool reopened = DiskDictionary().open(path.c_str(), &error);
+  // Readable again, so that the folder can be removed where a read-only file cannot be.
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  if (stillReadable) GTEST_SKIP() << "this user reads files without permission";
+  EXPECT_FALSE(reopened);
+  EXPECT_EQ(std::string(error), "Error opening '" + path + "' for reading");
 }
 
 // Without a file, lookups find nothing, counting and indexing fall back to the interface's

@@ -7,7 +7,9 @@
 
 namespace os {
 
-// Opens `path` for reading raw bytes (no line-end translation); a descriptor, or -1 on failure.
+// Opens the regular file `path` for reading raw bytes (no line-end translation), without ever
+// waiting: a descriptor, or -1 when it cannot be opened or is no regular file (a folder, FIFO,
+// device or socket).
 int openForReading(const char* path);
 
 // Reads up to `count` bytes at byte `offset` of `fd`; the number read, 0 at the end, -1 on error.
@@ -15,9 +17,6 @@ long readAt(int fd, std::int64_t offset, char* buffer, int count);
 
 // The size in bytes of the open file `fd`, or -1 when it cannot be found.
 std::int64_t fileSize(int fd);
-
-// True when `fd` is a folder, or when what it is cannot be found.
-bool isFolder(int fd);
 
 // Closes `fd`.
 void closeFile(int fd);

@@ -9,18 +9,26 @@
 
 namespace os {
 
-int openForReading(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
+int openForReading(const char* path) {
+  // O_NONBLOCK keeps the open of a FIFO without a writer from waiting for one. It is cleared
+  // again, so that the reads of a regular file never depend on it.
+  int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
+  struct stat status {};
+  int flags = fcntl(fd, F_GETFL);
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0 ||
+      fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
 
 long readAt(int fd, std::int64_t offset, char* buffer, int count) {
   return pread(fd, buffer, static_cast<size_t>(count), offset);
 }
 
 std::int64_t fileSize(int fd) { return lseek(fd, 0, SEEK_END); }
-
-bool isFolder(int fd) {
-  struct stat status {};
-  return fstat(fd, &status) != 0 || S_ISDIR(status.st_mode);
-}
 
 void closeFile(int fd) { ::close(fd); }
 

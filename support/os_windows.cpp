@@ -1,6 +1,9 @@
 // The operating-system seam on Windows: the C runtime's low-level descriptor calls, opened and
-// switched to binary so that the runtime translates no line end.
+// switched to binary so that the runtime translates no line end. Files are opened through the
+// Win32 file calls, whose sharing the runtime's own open cannot ask for.
 #include <fcntl.h>
+#include <fileapi.h>
+#include <handleapi.h>
 #include <io.h>
 #include <process.h>
 #include <sys/stat.h>
@@ -13,7 +16,24 @@
 
 namespace os {
 
-int openForReading(const char* path) { return _open(path, _O_RDONLY | _O_BINARY); }
+int openForReading(const char* path) {
+  // Sharing deletion too lets the file be removed or renamed while it is open, as on POSIX.
+  HANDLE handle =
+      CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return -1;
+  int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_RDONLY | _O_BINARY);
+  if (fd < 0) {
+    CloseHandle(handle);
+    return -1;
+  }
+  struct _stat64 status {};
+  if (_fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG) {
+    _close(fd);
+    return -1;
+  }
+  return fd;
+}
 
 long readAt(int fd, std::int64_t offset, char* buffer, int count) {
   if (_lseeki64(fd, offset, SEEK_SET) < 0) return -1;
@@ -21,11 +41,6 @@ long readAt(int fd, std::int64_t offset, char* buffer, int count) {
 }
 
 std::int64_t fileSize(int fd) { return _lseeki64(fd, 0, SEEK_END); }
-
-bool isFolder(int fd) {
-  struct _stat64 status {};
-  return _fstat64(fd, &status) != 0 || (status.st_mode & _S_IFMT) == _S_IFDIR;
-}
 
 void closeFile(int fd) { _close(fd); }
 

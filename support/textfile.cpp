@@ -3,13 +3,15 @@
 #include "support/textfile.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "support/assert.h"
 #include "support/os.h"
 
 namespace {
 constexpr char END_OF_TEXT = 0x1A;
-}
+constexpr int SCAN_BLOCK = 1 << 16;  // bytes read at a time while looking for the text's end
+}  // namespace
 
 TextFile::~TextFile() { close(); }
 
@@ -17,26 +19,37 @@ bool TextFile::open(const char* filename) {
   GW_ASSERT(filename);
   close();
   _fd = os::openForReading(filename);
-  if (_fd >= 0 && os::isFolder(_fd)) close();
+  if (_fd < 0) return false;
+  _size = os::fileSize(_fd);
+  if (_size < 0) {
+    close();
+    return false;
+  }
+  _textEnd = findTextEnd();
   seek(0);
-  return isOpen();
+  return true;
 }
 
 void TextFile::close() {
   if (_fd >= 0) os::closeFile(_fd);
   _fd = -1;
+  _size = _textEnd = 0;
   _bufferLength = 0;
 }
 
 std::int64_t TextFile::size() const {
   GW_ASSERT(isOpen());
-  return os::fileSize(_fd);
+  return _size;
+}
+
+std::int64_t TextFile::textEnd() const {
+  GW_ASSERT(isOpen());
+  return _textEnd;
 }
 
 void TextFile::seek(std::int64_t offset) {
   GW_ASSERT(offset >= 0);
   _position = offset;
-  _textEnded = false;
 }
 
 int TextFile::read(char* buffer, int count) {
@@ -58,16 +71,13 @@ int TextFile::readLine(char* line, int size) {
 int TextFile::take(char* out, int count, int refill) {
   GW_ASSERT(isOpen());
   int arrived = 0;
-  while (arrived < count && !_textEnded) {
+  while (arrived < count && _position < _textEnd) {
     std::int64_t index = _position - _bufferStart;
     if ((index < 0 || index >= _bufferLength) && !fillBuffer(refill)) break;
     const char* byte = _buffer + (_position - _bufferStart);
     const char* end = _buffer + _bufferLength;
-    for (; byte < end && arrived < count && !_textEnded; ++byte) {
-      if (*byte == END_OF_TEXT)
-        _textEnded = true;
-      else if (*byte != '\r')
-        out[arrived++] = *byte;
+    for (; byte < end && arrived < count; ++byte) {
+      if (*byte != '\r') out[arrived++] = *byte;
     }
     _position = _bufferStart + (byte - _buffer);
   }
@@ -75,8 +85,22 @@ int TextFile::take(char* out, int count, int refill) {
 }
 
 bool TextFile::fillBuffer(int count) {
-  long arrived = os::readAt(_fd, _position, _buffer, std::min(count, BUFFER_SIZE));
+  std::int64_t wanted = std::min<std::int64_t>(std::min(count, BUFFER_SIZE), _textEnd - _position);
+  long arrived = os::readAt(_fd, _position, _buffer, static_cast<int>(wanted));
   _bufferStart = _position;
   _bufferLength = arrived > 0 ? static_cast<int>(arrived) : 0;
   return _bufferLength > 0;
+}
+
+std::int64_t TextFile::findTextEnd() const {
+  char block[SCAN_BLOCK];
+  for (std::int64_t offset = 0; offset < _size;) {
+    std::int64_t wanted = std::min<std::int64_t>(SCAN_BLOCK, _size - offset);
+    long arrived = os::readAt(_fd, offset, block, static_cast<int>(wanted));
+    if (arrived <= 0) return offset;
+    const void* mark = std::memchr(block, END_OF_TEXT, static_cast<std::size_t>(arrived));
+    if (mark != nullptr) return offset + (static_cast<const char*>(mark) - block);
+    offset += arrived;
+  }
+  return _size;
 }

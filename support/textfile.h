@@ -1,5 +1,5 @@
-// Reading a file as text, the same on every system: CR bytes are dropped, a 0x1A byte ends the
-// text, and positions and the size count the file's bytes (CRs included).
+// Reading a file as text, the same on every system: CR bytes are dropped, the file's first 0x1A
+// byte ends the text for every read, and positions and the size count the file's bytes.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +12,9 @@ class TextFile {
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
 
-  // Opens `filename` (not null) for reading, closing any file opened before. Returns false when
-  // the file cannot be opened or is a folder; the object is then closed.
+  // Opens `filename` (not null) for reading, closing any file opened before, and finds once where
+  // its text ends. Returns false, without waiting on it, when the file cannot be opened or is no
+  // regular file (a folder, FIFO, device or socket); the object is then closed.
   bool open(const char* filename);
 
   // Closes the file, if one is open.
@@ -21,14 +22,23 @@ class TextFile {
 
   bool isOpen() const { return _fd >= 0; }
 
-  // The file's size in bytes, CR bytes included. The file must be open.
+  // The file's size in bytes when it was opened, CR bytes included. The file must be open.
   std::int64_t size() const;
+
+  // Where the text ends, the same for every read: the offset of the file's first 0x1A byte, or
+  // size(). No read goes past it, even when the file grows later. The file must be open.
+  std::int64_t textEnd() const;
 
   // Makes the next read start at byte `offset` of the file (0 or more). The file must be open.
   void seek(std::int64_t offset);
 
+  // Forgets the bytes read ahead, so that the next read sees the file as it is now rather than as
+  // it was when they were read.
+  void dropReadAhead() { _bufferLength = 0; }
+
   // Reads up to `count` characters into `buffer` (no terminator added) and returns how many
-  // arrived: fewer than `count` only when the text ended (end of file or a 0x1A byte).
+  // arrived: fewer than `count` only when the text ended (at textEnd(), or where the file ends
+  // when it has shrunk since it was opened).
   int read(char* buffer, int count);
 
   // Reads one line like a line read into a buffer of `size` bytes (at least 2): characters up to
@@ -47,14 +57,19 @@ class TextFile {
   // short read of the file.
   int take(char* out, int count, int refill);
 
-  // Loads up to `count` bytes (at most BUFFER_SIZE) from the current position; false at the end
-  // of the file.
+  // Loads up to `count` bytes (at most BUFFER_SIZE, none at or past _textEnd) from the current
+  // position; false when none arrived.
   bool fillBuffer(int count);
 
+  // The offset of the first 0x1A byte among the file's first _size bytes; else _size, or where
+  // the file could be read no further.
+  std::int64_t findTextEnd() const;
+
   int _fd = -1;
+  std::int64_t _size = 0;         // the file's size when it was opened
+  std::int64_t _textEnd = 0;      // the first byte past the text
   std::int64_t _position = 0;     // the file byte that the next read takes first
   std::int64_t _bufferStart = 0;  // the file byte held in _buffer[0]
   int _bufferLength = 0;          // bytes held in _buffer
-  bool _textEnded = false;        // a 0x1A byte was met since the last seek
   char _buffer[BUFFER_SIZE];
 };
