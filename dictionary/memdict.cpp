@@ -100,13 +100,13 @@ bool MemoryDictionary::splitText() {
   for (; *at != '\0'; ++at) {
     if (!isAsciiSpace(*at)) continue;
     *at = '\0';
-    if (!addWord(start)) return false;
+    if (!addWord(start, at - start)) return false;
     start = at + 1;
   }
-  return start == at || addWord(start);  // the last word may have no line end after it
+  return start == at || addWord(start, at - start);  // the last word may have no line end after it
 }
 
-bool MemoryDictionary::addWord(const char* word) {
+bool MemoryDictionary::addWord(const char* word, std::ptrdiff_t length) {
   if (_words >= _maxWords) {
     if (_maxWords > std::numeric_limits<int>::max() / 2) return false;
     int grown = _maxWords <= 0 ? FIRST_INDEX_SIZE : 2 * _maxWords;
@@ -117,7 +117,6 @@ bool MemoryDictionary::addWord(const char* word) {
   }
   GW_ASSERT(_words < _maxWords);
   _index[_words++] = word;
-  std::size_t length = std::strlen(word);
   if (length < MAX_WORD_LENGTH) ++_lengthCounts[length];
   return true;
 }

@@ -55,15 +55,15 @@ class MemoryDictionary : public Dictionary {
   // Splits _text into words at its whitespace and adds them all. False when the index cannot grow.
   bool splitText();
 
-  // Appends `word` (inside _text) to the index and counts it. False when the index is full and
-  // cannot grow; nothing is changed then.
-  bool addWord(const char* word);
+  // Appends `word` (inside _text, `length` characters) to the index and counts it. False when the
+  // index is full and cannot grow; nothing is changed then.
+  bool addWord(const char* word, std::ptrdiff_t length);
 
   // Frees both blocks and forgets every word.
   void clear();
 
-  // Orders the words that two index entries point at: unsigned bytes, a prefix first. Negative,
-  // zero or positive, as qsort and bsearch expect.
+  // Orders the words that two index entries point at: unsigned bytes, a prefix first, which is
+  // the order sortWords() gives. Negative, zero or positive, as qsort and bsearch expect.
   static int compareWords(const void* a, const void* b);
 
   char* _text = nullptr;          // the file's text, NUL after each word; null until a load

@@ -64,6 +64,7 @@ void sortWords(const char** words, int count) {
   int frames = 0;
   // Sorts [first, first + size), whose words share `depth` bytes, or pushes it for its buckets.
   auto sortRange = [&](Word* first, int size, int depth) {
+    if (size < 2) return;
     if (size <= SMALL_RANGE || depth == MAX_DEPTH) {
       sortByComparison(first, first + size, depth);
       return;
