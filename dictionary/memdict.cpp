@@ -42,8 +42,24 @@ bool MemoryDictionary::open(const cString& filename, cString* error) {
 
 bool MemoryDictionary::contains(const char* word) {
   GW_ASSERT(word);
-  return _words > 0 && std::bsearch(&word, _index, static_cast<std::size_t>(_words), sizeof *_index,
-                                    compareWords) != nullptr;
+  if (_words == 0) return false;
+  // A binary search for the last entry not after `word`. While one probe is compared, the words
+  // that the next probe may land on, and the entries of the probe after, are fetched from memory,
+  // so that in a list larger than the caches the waits overlap rather than add up.
+  const char** first = _index;
+  for (int count = _words; count > 1;) {
+    int half = count / 2;
+    int next = (count - half) / 2;                      // the next probe, in either half
+    int after = (count - half - next) / 2;              // the probe after it, in its lower half
+    for (const char** start : {first, first + half}) {  // the two ranges this probe may leave
+      __builtin_prefetch(start[next]);
+      __builtin_prefetch(start + after);
+      __builtin_prefetch(start + next + after);
+    }
+    if (compareWords(&first[half], &word) <= 0) first += half;
+    count -= half;
+  }
+  return compareWords(first, &word) == 0;
 }
 
 int MemoryDictionary::wordCount() { return _words; }
