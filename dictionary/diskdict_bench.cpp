@@ -6,14 +6,9 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <fstream>
-#include <set>
-#include <string>
-#include <vector>
 
+#include "dictionary/benchlists.h"
 #include "dictionary/diskdict.h"
-#include "support/random.h"
-#include "support/tempfolder.h"
 
 namespace {
 
@@ -47,52 +42,6 @@ bool floorContains(int fd, std::int64_t size, const char* word) {
   return false;
 }
 
-struct WordsFile {
-  std::string path;
-  std::vector<std::string> lookups;  // present words and as many absent ones, shuffled by draws
-};
-
-std::vector<std::string> readWords(const std::string& path) {
-  std::ifstream in(path);
-  std::vector<std::string> words;
-  for (std::string word; std::getline(in, word);) words.push_back(word);
-  return words;
-}
-
-WordsFile prepare(const std::string& path) {
-  std::vector<std::string> words = readWords(path);
-  WordsFile file{path, {}};
-  seedRandom(99);
-  for (int i = 0; i < 4096; ++i) {
-    std::string word =
-        words[static_cast<size_t>(drawRandom() * 32768 + drawRandom()) % words.size()];
-    file.lookups.push_back(i % 2 == 0 ? word : word + "Q");
-  }
-  return file;
-}
-
-const WordsFile& shippedList() {
-  static const WordsFile file = prepare(SHIPPED_WORDS);
-  return file;
-}
-
-const WordsFile& millionWords() {
-  static TempFolder folder;
-  static const WordsFile file = [] {
-    std::set<std::string> words;
-    seedRandom(5);
-    while (words.size() < 1000000) {
-      std::string word(static_cast<size_t>(4 + drawRandom() % 9), 'A');
-      for (char& c : word) c = static_cast<char>('A' + drawRandom() % 26);
-      words.insert(word);
-    }
-    std::string text;
-    for (const std::string& word : words) text += word + "\n";
-    return prepare(folder.write("million.txt", text));
-  }();
-  return file;
-}
-
 void runDiskDictionary(benchmark::State& state, const WordsFile& file) {
   DiskDictionary dictionary;
   dictionary.open(file.path.c_str(), nullptr);
@@ -116,8 +65,8 @@ void runFloor(benchmark::State& state, const WordsFile& file) {
 
 void DiskDictionaryShipped(benchmark::State& state) { runDiskDictionary(state, shippedList()); }
 void FloorShipped(benchmark::State& state) { runFloor(state, shippedList()); }
-void DiskDictionaryMillion(benchmark::State& state) { runDiskDictionary(state, millionWords()); }
-void FloorMillion(benchmark::State& state) { runFloor(state, millionWords()); }
+void DiskDictionaryMillion(benchmark::State& state) { runDiskDictionary(state, sortedMillion()); }
+void FloorMillion(benchmark::State& state) { runFloor(state, sortedMillion()); }
 
 BENCHMARK(DiskDictionaryShipped);
 BENCHMARK(FloorShipped);
@@ -125,5 +74,3 @@ BENCHMARK(DiskDictionaryMillion);
 BENCHMARK(FloorMillion);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -1,0 +1,23 @@
+// The word lists that the dictionary benchmarks share: the shipped list and generated lists of a
+// million words, each with the words to look up in it. Used by the benchmark program only.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct WordsFile {
+  std::string path;
+  std::vector<std::string> lookups;  // present words and as many absent ones, in drawn order
+};
+
+// The words of the file at `path`, one a line, in file order.
+std::vector<std::string> readWords(const std::string& path);
+
+// The shipped words list.
+const WordsFile& shippedList();
+
+// A million distinct words of 4 to 12 letters, sorted: a file the disk dictionary can search.
+const WordsFile& sortedMillion();
+
+// A million distinct words of 4 to 16 letters in the order they were drawn.
+const WordsFile& unsortedMillion();
