@@ -1,0 +1,67 @@
+// Fuzz target: arbitrary bytes as the memory dictionary's words file. What it loads must agree with
+// the load rules applied here to the same bytes: the text ends at the first 0x1A, CRs are dropped,
+// a NUL ends the split, each whitespace byte ends a word, and a last word needs no line end.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "dictionary/memdict.h"
+#include "support/tempfolder.h"
+
+namespace {
+
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The words that a load of `bytes` gives, in sorted order; false when it gives none at all.
+bool expectedWords(const std::string& bytes, std::multiset<std::string>* words) {
+  std::string text;
+  for (char c : bytes.substr(0, bytes.find('\x1A'))) {
+    if (c != '\r') text += c;
+  }
+  if (text.empty()) return false;
+  std::string word;
+  for (char c : text.substr(0, text.find('\0'))) {
+    if (isSpace(c)) {
+      words->insert(word);
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  if (!word.empty()) words->insert(word);
+  return true;
+}
+
+void check(bool condition) {
+  if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static TempFolder folder;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  MemoryDictionary dictionary;
+  std::multiset<std::string> words;
+  bool loads = expectedWords(bytes, &words);
+  check(dictionary.open(folder.write("words.txt", bytes).c_str(), nullptr) == loads);
+  check(dictionary.wordCount() == static_cast<int>(words.size()));
+  int n = 0;
+  for (const std::string& word : words) {
+    check(word == static_cast<const char*>(dictionary.word(n++)) &&
+          dictionary.contains(word.c_str()));
+  }
+  for (int length = 0; length < MAX_WORD_LENGTH; ++length) {
+    auto ofLength = [length](const std::string& word) {
+      return word.size() == std::size_t(length);
+    };
+    check(dictionary.wordCount(length) == std::count_if(words.begin(), words.end(), ofLength));
+  }
+  for (const char* absent : {"ZZZZZZZZZZZZZZZZZZ", "APPLE", "a"}) {
+    check(dictionary.contains(absent) == (words.count(absent) != 0));
+  }
+  return 0;
+}
