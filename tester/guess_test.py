@@ -70,6 +70,23 @@ class GuessTest(unittest.TestCase):
                 self.assertEqual(run.stderr.decode("latin-1"), error)
                 self.assertEqual(run.returncode, status)
 
+    def test_standard_streams_that_fail(self):
+        if len(PROGRAM) != 1:
+            self.skipTest("the descriptors of a native program only")
+        with tempfile.TemporaryDirectory() as folder:
+            with open(os.path.join(folder, "words.txt"), "wb") as file:
+                file.write(WORDS)
+            # Standard output closed: the game goes on unseen and ends with its input.
+            run = subprocess.run(PROGRAM, cwd=folder, input=b"5\nhouse\n", stderr=subprocess.PIPE,
+                                 preexec_fn=lambda: os.close(1), timeout=60)
+            self.assertEqual((run.returncode, run.stderr), (0, b""))
+            # Standard input a folder: the first read fails, which ends the run.
+            folder_input = os.open(folder, os.O_RDONLY)
+            run = subprocess.run(PROGRAM, cwd=folder, stdin=folder_input, capture_output=True,
+                                 timeout=60)
+            os.close(folder_input)
+            self.assertEqual((run.returncode, run.stdout), (1, (START + ASK + "\n").encode()))
+
 
 if __name__ == "__main__":
     PROGRAM = sys.argv[1:]
