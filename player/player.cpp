@@ -157,5 +157,6 @@ bool Player::save(FILE* stream) const {
       if (!writeInt32(stream, value)) return false;
     }
   }
-  return true;
+  // The stream's buffer holds the record until it is flushed: a full device shows only then.
+  return std::fflush(stream) == 0;
 }

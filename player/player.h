@@ -64,8 +64,8 @@ class Player {
   // MAX_NAME_LENGTH fails after reading only the length, keeping the name. A name whose bytes
   // cannot all be read is kept too. Stored name bytes are taken up to their first NUL, if any.
   bool load(FILE* stream);
-  // Writes the whole record to `stream`, in binary mode. False at the first failed write; the
-  // stream then holds what was written before it.
+  // Writes the whole record to `stream`, in binary mode, and flushes it. False at the first failed
+  // write or when the flush fails (a full device); the stream then holds what was written before.
   bool save(FILE* stream) const;
 
  private:

@@ -53,7 +53,11 @@ TEST(PlayerTest, FiguresFileFormAndLoads) {
   p.setName(std::string(600, 'n').c_str());
   EXPECT_EQ(reload(p, ""), std::make_tuple(false, 0L, n511 + results));
   EXPECT_EQ(reload(Player(), ""), std::make_tuple(false, 0L, zeros(244)));
-  EXPECT_FALSE(Player().save(stdin));  // open for reading only
+  EXPECT_FALSE(Player().save(stdin));                // open for reading only
+  if (FILE* full = std::fopen("/dev/full", "wb")) {  // a full device: the flush fails
+    EXPECT_FALSE(p.save(full));
+    std::fclose(full);
+  }
 
   // Loads into a record named "old" with one game of 2 letters, -5: whole forms, cut ones, and the
   // results after stored name lengths of 0, -1, 512 and 65536. Each row: the input, whether it
