@@ -6,8 +6,11 @@
 #include <ctime>
 
 #include "support/os.h"
+#include "support/os_system.h"
 
 namespace os {
+
+namespace disk {
 
 int openForReading(const char* path) {
   // O_NONBLOCK keeps the open of a FIFO without a writer from waiting for one. It is cleared
@@ -31,6 +34,8 @@ long readAt(int fd, std::int64_t offset, char* buffer, int count) {
 std::int64_t fileSize(int fd) { return lseek(fd, 0, SEEK_END); }
 
 void closeFile(int fd) { ::close(fd); }
+
+}  // namespace disk
 
 void setBinaryMode(int) {}
 

@@ -13,8 +13,11 @@
 #include <ctime>
 
 #include "support/os.h"
+#include "support/os_system.h"
 
 namespace os {
+
+namespace disk {
 
 int openForReading(const char* path) {
   // Sharing deletion too lets the file be removed or renamed while it is open, as on POSIX.
@@ -43,6 +46,8 @@ long readAt(int fd, std::int64_t offset, char* buffer, int count) {
 std::int64_t fileSize(int fd) { return _lseeki64(fd, 0, SEEK_END); }
 
 void closeFile(int fd) { _close(fd); }
+
+}  // namespace disk
 
 void setBinaryMode(int fd) { _setmode(fd, _O_BINARY); }
 
