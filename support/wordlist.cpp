@@ -1,5 +1,9 @@
-// Test helper: the words-file rules and near-miss words for tests and fuzz targets.
+// Test helper: drawn word lists and their files, the words-file rules and near-miss words for
+// tests and fuzz targets.
 #include "support/wordlist.h"
+
+#include "support/random.h"
+#include "support/tempfolder.h"
 
 namespace {
 
@@ -12,6 +16,22 @@ bool isUpperWord(const std::string& line) {
 }
 
 }  // namespace
+
+std::vector<std::string> drawWords(int count, const std::string& alphabet, int minLength,
+                                   int maxLength) {
+  std::vector<std::string> words(static_cast<std::size_t>(count));
+  for (std::string& word : words) {
+    word.resize(static_cast<std::size_t>(minLength + drawRandom() % (maxLength - minLength + 1)));
+    for (char& c : word) c = alphabet[static_cast<std::size_t>(drawRandom()) % alphabet.size()];
+  }
+  return words;
+}
+
+std::string writeWordsFile(const std::string& bytes) {
+  static TempFolder folder;
+  static int files = 0;
+  return folder.write("words" + std::to_string(files++) + ".txt", bytes);
+}
 
 bool parseSortedWords(const std::string& bytes, std::set<std::string>* words) {
   words->clear();
