@@ -1,19 +1,23 @@
 // The disk dictionary on drawn sorted lists (LF, CR LF, no final line end, tiny files), where the
 // memory dictionary must give the same answers, on the shipped list, and at its edges: empty,
-// missing, junk and changing files, random words, the open-file assertion.
+// missing, junk and changing files, a file past 4 GiB, random words, the open-file assertion.
 #include "dictionary/diskdict.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "dictionary/memdict.h"
+#include "support/os.h"
 #include "support/random.h"
 #include "support/stderrmatcher.h"
 #include "support/wordlist.h"
@@ -139,6 +143,72 @@ TEST(DiskDictionaryTest, KeepsAnsweringWhenItsFileChangesWhileOpen) {
       EXPECT_TRUE(word.empty() ? !removed : line % 5 == 0 && line < 5 * wordsLeft) << word;
     }
   }
+}
+
+// A sorted words file of 4.4 GB that exists only in memory, behind the operating-system seam:
+// lines of ten letters, "MMMMMMMMMM" up to a window of 2000 distinct words ("N" and nine letters
+// counting up) whose line 1000 spans the 4 GiB mark, then "PPPPPPPPPP".
+class LargeWordsFile : public os::StandInFile {
+ public:
+  static constexpr std::int64_t LINE = 11;  // ten letters and LF
+  static constexpr std::int64_t WINDOW = (std::int64_t{4} << 30) / LINE - 1000;  // its first line
+  static constexpr std::int64_t WINDOW_END = WINDOW + 2000;
+
+  static std::string wordAt(std::int64_t line) {
+    if (line < WINDOW || line >= WINDOW_END) return line < WINDOW ? "MMMMMMMMMM" : "PPPPPPPPPP";
+    std::string word = "NAAAAAAAAA";
+    for (std::int64_t rest = line - WINDOW, at = 9; rest > 0; rest /= 26, --at)
+      word[static_cast<std::size_t>(at)] = static_cast<char>('A' + rest % 26);
+    return word;
+  }
+
+  std::int64_t size() override { return 400000000 * LINE; }
+
+  // Copies runs of equal filler lines from a repeated pattern, so that a pass over the whole file
+  // (the search for a 0x1A at open) stays quick.
+  long readAt(std::int64_t offset, char* buffer, int count) override {
+    const std::int64_t end = std::min(offset + count, size());
+    for (std::int64_t at = offset; at < end;) {
+      const std::int64_t line = at / LINE;
+      const bool filler = line < WINDOW || line >= WINDOW_END;
+      const std::int64_t runEnd =
+          filler ? (line < WINDOW ? WINDOW * LINE : end) : (line + 1) * LINE;
+      const std::int64_t stop = std::min({end, runEnd, at + PIECE});
+      const std::string& text = filler ? pattern(wordAt(line)) : wordAt(line) + "\n";
+      std::memcpy(buffer + (at - offset), text.data() + at % LINE,
+                  static_cast<std::size_t>(stop - at));
+      at = stop;
+    }
+    return static_cast<long>(std::max<std::int64_t>(end - offset, 0));
+  }
+
+ private:
+  static constexpr std::int64_t PIECE = 1 << 16;
+
+  // The line of `word` repeated over PIECE + LINE bytes, made once per word.
+  const std::string& pattern(const std::string& word) {
+    std::string& text = _patterns[word];
+    while (static_cast<std::int64_t>(text.size()) < PIECE + LINE) text += word + "\n";
+    return text;
+  }
+
+  std::map<std::string, std::string> _patterns;
+};
+
+TEST(DiskDictionaryDrillTest, LooksUpAcrossTheFourGibibyteMark) {
+  LargeWordsFile file;
+  os::putStandInFile("large.txt", &file);
+  DiskDictionary dictionary;
+  ASSERT_TRUE(dictionary.open("large.txt", nullptr));
+  for (std::int64_t line : {0, 1, 999, 1000, 1001, 1999}) {
+    std::string word = LargeWordsFile::wordAt(LargeWordsFile::WINDOW + line);
+    EXPECT_TRUE(dictionary.contains(word.c_str())) << word;
+    EXPECT_FALSE(dictionary.contains((word + "A").c_str())) << word;
+  }
+  for (const char* word : {"MMMMMMMMMM", "PPPPPPPPPP"}) EXPECT_TRUE(dictionary.contains(word));
+  for (const char* word : {"MMMMMMMMMN", "NAAAAAADAA", "O", "Q"})
+    EXPECT_FALSE(dictionary.contains(word));
+  os::putStandInFile("large.txt", nullptr);
 }
 
 // Without a file, lookups find nothing and a random word fails its assertion.

@@ -52,7 +52,9 @@ void step(Input& in, cString& value, std::string& model) {
   const unsigned length = static_cast<unsigned>(model.size());
   const unsigned start = length > 0 ? in.byte() % (length + 1) : 0;
   const unsigned count = in.byte() % 20;
-  const bool self = in.byte() % 4 == 0;  // the value's own text as the argument
+  // The value's own text as the argument, while it is short: appending it doubles the length, and
+  // a few dozen doublings would build a text of gigabytes.
+  const bool self = in.byte() % 4 == 0 && length < 1024;
   const std::string text = self ? model : in.text();
   const char* argument = self ? static_cast<const char*>(value) : text.c_str();
   switch (in.byte() % 12) {
