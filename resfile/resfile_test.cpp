@@ -89,12 +89,13 @@ TEST_F(Resource, AppIconShowsThePixelMap) {
 TEST_F(Resource, RefusesMalformedInputs) {
   const Bytes group = findResource(entries, RT_GROUP_ICON, "ID_APP")->data;
   // Each row: what is wrong, and the bytes read as a whole file (type 0), as a dialog template
-  // (RT_DIALOG), or as the data of the icon's entry of that type.
+  // (RT_DIALOG), or as the data of the icon's entry of that type. A header too small for its
+  // fields closes the file, so that nothing after it can be what refuses it.
   std::vector<std::tuple<std::string, std::uint16_t, Bytes>> rows = {
       {"file cut in an entry header", 0, Bytes(file.begin(), file.begin() + 44)},
       {"no leading empty entry", 0, Bytes(file.begin() + 32, file.end())},
       {"entry data size too large", 0, with(file, 32, 0x7FFFFFFF)},
-      {"type name past its header", 0, with(with(file, 36, 16), 40, 'A' | 'B' << 16)},
+      {"header too small", 0, with(with(Bytes(file.begin(), file.begin() + 48), 32, 0), 36, 16)},
       {"extended dialog", RT_DIALOG, with(dialog, 0, 0xFFFF0001)},  // its version and signature
       {"icon group of no images", RT_GROUP_ICON, with(group, 4, 0, 2)},
       {"icon group naming a missing image", RT_GROUP_ICON, with(group, 18, 9, 2)},
