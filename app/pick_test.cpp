@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "support/clock.h"
@@ -15,165 +14,100 @@
 namespace {
 
 using namespace std::string_literals;
+namespace fs = std::filesystem;
 
-std::string sizeLine(const std::string& words) {
-  return "Words file is " + std::to_string(words.size()) + " bytes long\n";
+std::string times(int count, const std::string& line) {
+  std::string lines;
+  while (count-- > 0) lines += line;
+  return lines;
 }
+
+// Changes to the words file made while the game holds it open. Wine, unlike Windows, still opens a
+// removed file by its name while a handle to it is open, so the handle is closed before the pick.
+void removeFile(const std::string& path) { fs::remove(path); }
+void makeFolder(const std::string& path) {
+  fs::rename(path, path + ".old");
+  fs::create_directory(path);
+}
+void linkToZeroDevice(const std::string& path) {  // where there is none (Windows): no file
+  fs::rename(path, path + ".old");
+  std::error_code ignored;
+  fs::create_symlink("/dev/zero", path, ignored);
+}
+void truncateToHalf(const std::string& path) { fs::resize_file(path, 500); }
 
 class PickTest : public ::testing::Test {
  protected:
   void SetUp() override { folder.enter(); }
   void TearDown() override { releaseClock(); }
-
-  // Picks from `words` (no file when null) with the clock fixed at `seconds`; the standard output
-  // of the pick goes to `printed`.
-  bool pick(const char* words, int letterCount, std::int64_t seconds) {
-    if (words != nullptr)
-      folder.write("words.txt", words);
-    else
-      std::filesystem::remove(folder.path("words.txt"));
-    return pickNow(letterCount, seconds) == PickResult::Picked;
-  }
-
-  // Picks from the words file as it is now.
-  PickResult pickNow(int letterCount, std::int64_t seconds) {
-    fixClock(seconds);
-    ::testing::internal::CaptureStdout();
-    PickResult result = PickWord(letterCount, word);
-    printed = ::testing::internal::GetCapturedStdout();
-    return result;
-  }
-
   TempFolder folder;
-  char word[GAME_TEXT_SIZE] = {};
-  std::string printed;
 };
 
-TEST_F(PickTest, TakesTheFirstWholeWordAfterTheLineTheDrawsLandIn) {
-  std::string cut = "X\n";
-  for (int i = 0; i < 600; ++i) cut += "ABC\n";
-  cut += "APPLEX\n";
-  for (int i = 0; i < 10; ++i) cut += "ABC\n";
-  cut += "BERRY\n";
+// Each row: the words file and a change made while it is held open, the length asked for, the
+// clocks tried, and what every one of them picks ("error": nothing). A file that can be opened has
+// its size printed, whatever is picked.
+TEST_F(PickTest, PicksTheWordTheClockPinsFromWholeLinesOfTheText) {
+  const std::string cut = "X\n" + times(600, "ABC\n") + "APPLEX\n" + times(10, "ABC\n") + "BERRY\n";
   ASSERT_EQ(cut.find("APPLEX") + 5 - 2047, 360u);
+  const std::string q259(259, 'Q'), held = times(100, "ABLE\n") + times(100, "ZOOM\n");
   const struct {
     std::string words;
-    std::int64_t from, to;  // the clocks tried
+    void (*change)(const std::string& path);
+    int letters;
+    std::int64_t from, to;
+    PickResult result;
     const char* expected;
   } rows[] = {
       // Clock 1 draws 346 and 130: (130 * 65536 + 346) % 60 = 26, inside the fifth line.
-      {"AAAAA\nBBBBB\nCCCCC\nDDDDD\nEEEEE\nFFFFF\nGGGGG\nHHHHH\nIIIII\nJJJJJ\n", 1, 1, "FFFFF"},
+      {"AAAAA\nBBBBB\nCCCCC\nDDDDD\nEEEEE\nFFFFF\nGGGGG\nHHHHH\nIIIII\nJJJJJ\n", nullptr, 5, 1, 1,
+       PickResult::Picked, "FFFFF"},
       // Clock 138 gives offset 360, whose 2047 characters end with "APPLE" of the line "APPLEX":
       // that cut piece is passed over.
-      {cut, 138, 138, "BERRY"},
-      // Files where any clock can reach only one word:
-      {"APPLE\nAB\nBERRY\n", 0, 99, "BERRY"},          // the first line is never taken
-      {"A\nBERRY", 0, 99, "BERRY"},                    // an unended last line at the end
-      {"A\r\nAB\r\nBERRY\r\nCD\r\n", 0, 99, "BERRY"},  // CR LF line ends
-      {"APPLE\nAB\nABC\n", 0, 99, "APPLE"},            // only on the first line: the final pass
+      {cut, nullptr, 5, 138, 138, PickResult::Picked, "BERRY"},
+      // The first line is never taken by a random chunk; an unended last line at the text's end is.
+      {"APPLE\nAB\nBERRY\n", nullptr, 5, 0, 99, PickResult::Picked, "BERRY"},
+      {"A\nBERRY", nullptr, 5, 0, 99, PickResult::Picked, "BERRY"},
+      {"A\r\nAB\r\nBERRY\r\nCD\r\n", nullptr, 5, 0, 99, PickResult::Picked, "BERRY"},  // CR LF
+      {"APPLE\nAB\nABC\n", nullptr, 5, 0, 99, PickResult::Picked, "APPLE"},            // final pass
+      {"", nullptr, 5, 3, 3, PickResult::NoWord, "error"},
+      {"A\nAB\nABCD\n", nullptr, 5, 3, 3, PickResult::NoWord, "error"},
+      // Lines that are no playable word, and anything after the text's end, are never taken in
+      // the random tries or in the pass from the start; nor are the last 4 Q of a long line.
+      {"X\n\0\0\0\0\n\x80\x81\x82\x83\nwork\nWO\x01K\nWORD\n"s, nullptr, 4, 0, 99,
+       PickResult::Picked, "WORD"},
+      {"X\n" + q259 + "\nWORD\n", nullptr, 4, 0, 99, PickResult::Picked, "WORD"},
+      {"X\nABLE\n\x1AWORD\n", nullptr, 4, 0, 99, PickResult::Picked, "ABLE"},
+      {"ABLE\n\x1AX\nWORD\n", nullptr, 4, 5, 5, PickResult::Picked, "ABLE"},
+      {"X\n" + q259 + "\n\0\0\0\0\n\n\n\nab\xC9z\n"s, nullptr, 4, 5, 5, PickResult::NoWord,
+       "error"},
+      // The next pick opens the file anew.
+      {held, removeFile, 4, 0, 9, PickResult::NoFile, "error"},
+      {held, makeFolder, 4, 0, 9, PickResult::NoFile, "error"},
+      {held, linkToZeroDevice, 4, 0, 9, PickResult::NoFile, "error"},
+      {held, truncateToHalf, 4, 0, 9, PickResult::Picked, "ABLE"},
   };
   for (const auto& row : rows) {
+    SCOPED_TRACE("row " + std::to_string(&row - rows));
+    std::string path = folder.write("words.txt", row.words);
+    TextFile file;
+    ASSERT_TRUE(file.open(path.c_str()));
+    if (row.change != nullptr) row.change(path);
+    file.close();
+    const std::string printed =
+        row.result == PickResult::NoFile
+            ? ""
+            : "Words file is " + std::to_string(fs::file_size(path)) + " bytes long\n";
     for (std::int64_t seconds = row.from; seconds <= row.to; ++seconds) {
-      ASSERT_TRUE(pick(row.words.c_str(), 5, seconds)) << row.expected << " at " << seconds;
-      ASSERT_STREQ(word, row.expected) << "at " << seconds;
-      ASSERT_EQ(printed, sizeLine(row.words));
-    }
-  }
-}
-
-TEST_F(PickTest, GivesUpWhenNoWordFitsOrTheFileIsMissing) {
-  for (const char* words : {"", "A\nAB\nABCD\n", static_cast<const char*>(nullptr)}) {
-    EXPECT_FALSE(pick(words, 5, 3));
-    EXPECT_STREQ(word, "error");
-    EXPECT_EQ(printed, words != nullptr ? sizeLine(words) : "");
-  }
-}
-
-// Lines that are no playable word are never taken, nor is anything after the text's end, in the
-// random tries or in the pass from the start.
-TEST_F(PickTest, TakesOnlyWholeLinesOfUpperCaseLetters) {
-  const std::string q259(259, 'Q');
-  const struct {
-    std::string words;
-    std::int64_t from, to;  // the clocks tried
-    const char* expected;   // "error": no word
-  } rows[] = {
-      {"X\n\0\0\0\0\n\x80\x81\x82\x83\nwork\nWO\x01K\nWORD\n"s, 0, 99, "WORD"},
-      {"X\n" + q259 + "\nWORD\n", 0, 99, "WORD"},  // not the 4 Q that end the long line
-      {"X\nABLE\n\x1AWORD\n", 0, 99, "ABLE"},
-      {"ABLE\n\x1AX\nWORD\n", 5, 5, "ABLE"},  // only in the pass from the start
-      {"X\n" + q259 + "\n\0\0\0\0\n\n\n\nab\xC9z\n"s, 5, 5, "error"},
-  };
-  for (const auto& row : rows) {
-    folder.write("words.txt", row.words);
-    for (std::int64_t seconds = row.from; seconds <= row.to; ++seconds) {
-      pickNow(4, seconds);
+      fixClock(seconds);
+      char word[GAME_TEXT_SIZE] = {};
+      ::testing::internal::CaptureStdout();
+      EXPECT_EQ(PickWord(row.letters, word), row.result) << seconds;
+      EXPECT_EQ(::testing::internal::GetCapturedStdout(), printed);
       ASSERT_STREQ(word, row.expected) << "at " << seconds;
     }
+    fs::remove_all(path);
+    fs::remove(path + ".old");
   }
-}
-
-// While the game holds the words file open, it is changed; the next pick opens it anew. The game's
-// handle is closed before the pick: Wine, unlike Windows, still opens a removed file by its name
-// while a handle to it is open.
-TEST_F(PickTest, PicksFromTheWordsFileAsItIsAtThePick) {
-  std::string list;
-  for (const char* line : {"ABLE\n", "ZOOM\n"}) {
-    for (int i = 0; i < 100; ++i) list += line;
-  }
-  const struct {
-    const char* change;
-    void (*apply)(const std::string& path);
-    PickResult result;
-    const char* expected;
-    const char* printed;
-  } rows[] = {
-      {"removed", [](const std::string& path) { std::filesystem::remove(path); },
-       PickResult::NoFile, "error", ""},
-      {"replaced by a folder",
-       [](const std::string& path) {
-         std::filesystem::rename(path, path + ".old");
-         std::filesystem::create_directory(path);
-       },
-       PickResult::NoFile, "error", ""},
-      {"replaced by a link to the zero device",  // where there is none (Windows): no file
-       [](const std::string& path) {
-         std::filesystem::rename(path, path + ".old");
-         std::error_code ignored;
-         std::filesystem::create_symlink("/dev/zero", path, ignored);
-       },
-       PickResult::NoFile, "error", ""},
-      {"truncated to half",
-       [](const std::string& path) { std::filesystem::resize_file(path, 500); }, PickResult::Picked,
-       "ABLE", "Words file is 500 bytes long\n"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.change);
-    std::string path = folder.write("words.txt", list);
-    TextFile held;
-    ASSERT_TRUE(held.open(path.c_str()));
-    row.apply(path);
-    held.close();
-    for (std::int64_t seconds = 0; seconds < 10; ++seconds) {
-      EXPECT_EQ(pickNow(4, seconds), row.result);
-      EXPECT_STREQ(word, row.expected);
-      EXPECT_EQ(printed, row.printed);
-    }
-    std::filesystem::remove_all(path);
-    std::filesystem::remove(path + ".old");
-  }
-}
-
-TEST_F(PickTest, AnUnreadableWordsFileCannotBeOpened) {
-  std::string path = folder.write("words.txt", "X\nABLE\n");
-  std::filesystem::permissions(path, std::filesystem::perms::none);
-  bool stillReadable = std::ifstream(path).is_open();
-  PickResult result = pickNow(4, 0);
-  // Readable again, so that the folder can be removed where a read-only file cannot be.
-  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-  if (stillReadable) GTEST_SKIP() << "this user reads files without permission";
-  EXPECT_EQ(result, PickResult::NoFile);
-  EXPECT_STREQ(word, "error");
 }
 
 }  // namespace
