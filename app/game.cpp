@@ -76,7 +76,7 @@ void GameController::setState(GameState state) {
 void GameController::takeLetterCount(const char* text) {
   _letterCount = parseLeadingInt(text);
   if (_letterCount < MIN_LETTER_COUNT || _letterCount > MAX_LETTER_COUNT) return;
-  PickResult result = PickWord(_letterCount, _secretWord);
+  PickResult result = PickSecretWord(_letterCount, _secretWord);
   if (result != PickResult::Picked) {
     char message[GAME_TEXT_SIZE];
     DescribePickFailure(result, _letterCount, message, sizeof message);

@@ -88,7 +88,7 @@ bool takeFirstWord(TextFile& file, int letterCount, char* word) {
 
 }  // namespace
 
-PickResult PickWord(int letterCount, char* word) {
+PickResult PickSecretWord(int letterCount, char* word) {
   GW_ASSERT(word);
   TextFile file;
   if (!file.open(WORDS_FILE)) {
@@ -103,10 +103,6 @@ PickResult PickWord(int letterCount, char* word) {
   if (takeFirstWord(file, letterCount, word)) return PickResult::Picked;
   std::strcpy(word, "error");
   return PickResult::NoWord;
-}
-
-bool PickSecretWord(int letterCount, char* word) {
-  return PickWord(letterCount, word) == PickResult::Picked;
 }
 
 void DescribePickFailure(PickResult result, int letterCount, char* text, std::size_t size) {

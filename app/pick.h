@@ -17,10 +17,7 @@ enum class PickResult { Picked, NoFile, NoWord };
 // `letterCount` letters A to Z is taken, from the text before the file's first 0x1A byte. On
 // NoFile (the file cannot be opened or is no regular file; nothing is written to standard output)
 // and NoWord (no word of that length was found) `word` is "error". `word` must not be null.
-PickResult PickWord(int letterCount, char* word);
-
-// PickWord for callers that need not know why a pick failed: true when a word was written.
-bool PickSecretWord(int letterCount, char* word);
+PickResult PickSecretWord(int letterCount, char* word);
 
 // The player's message for a failed pick of `letterCount` letters, at most `size` bytes with its
 // NUL: "Error opening 'words.txt' for reading" or "No <n>-letter word in 'words.txt'".

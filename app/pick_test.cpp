@@ -1,5 +1,6 @@
 // The secret-word picker on small words files made in a temporary working folder, with the clock
-// fixed so that each pick can be reproduced; junk lines, and words files changed during a game.
+// fixed so that each pick can be reproduced; junk lines, words files changed during a game and one
+// that cannot be read.
 #include "app/pick.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "support/clock.h"
+#include "support/os.h"
 #include "support/tempfolder.h"
 #include "support/textfile.h"
 
@@ -101,13 +103,29 @@ TEST_F(PickTest, PicksTheWordTheClockPinsFromWholeLinesOfTheText) {
       fixClock(seconds);
       char word[GAME_TEXT_SIZE] = {};
       ::testing::internal::CaptureStdout();
-      EXPECT_EQ(PickWord(row.letters, word), row.result) << seconds;
+      EXPECT_EQ(PickSecretWord(row.letters, word), row.result) << seconds;
       EXPECT_EQ(::testing::internal::GetCapturedStdout(), printed);
       ASSERT_STREQ(word, row.expected) << "at " << seconds;
     }
     fs::remove_all(path);
     fs::remove(path + ".old");
   }
+}
+
+// A words file that opens but whose every read fails, as on a damaged disk: it cannot be opened.
+struct UnreadableFile : os::StandInFile {
+  std::int64_t size() override { return 1000; }
+  long readAt(std::int64_t, char*, int) override { return -1; }
+};
+
+TEST_F(PickTest, AFileThatCannotBeReadCannotBeOpened) {
+  UnreadableFile file;
+  os::putStandInFile(WORDS_FILE, &file);
+  char word[GAME_TEXT_SIZE] = {};
+  ::testing::internal::CaptureStdout();
+  EXPECT_EQ(PickSecretWord(5, word), PickResult::NoFile);
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+  os::putStandInFile(WORDS_FILE, nullptr);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int letterCount = lengthToAsk(lines, seed);
   fixClock(seed);
   char word[GAME_TEXT_SIZE];
-  PickResult result = PickWord(letterCount, word);
+  PickResult result = PickSecretWord(letterCount, word);
   bool wordOfTheFile = static_cast<int>(std::strlen(word)) == letterCount && isUpperWord(word) &&
                        lines.count(word) != 0;
   if (result == PickResult::Picked && !wordOfTheFile) std::abort();

@@ -21,11 +21,11 @@ bool TextFile::open(const char* filename) {
   _fd = os::openForReading(filename);
   if (_fd < 0) return false;
   _size = os::fileSize(_fd);
-  if (_size < 0) {
+  _textEnd = _size < 0 ? -1 : findTextEnd();  // a size or a read that fails: no text to give
+  if (_textEnd < 0) {
     close();
     return false;
   }
-  _textEnd = findTextEnd();
   seek(0);
   return true;
 }
@@ -97,7 +97,7 @@ std::int64_t TextFile::findTextEnd() const {
   for (std::int64_t offset = 0; offset < _size;) {
     std::int64_t wanted = std::min<std::int64_t>(SCAN_BLOCK, _size - offset);
     long arrived = os::readAt(_fd, offset, block, static_cast<int>(wanted));
-    if (arrived <= 0) return offset;
+    if (arrived <= 0) return arrived < 0 ? -1 : offset;
     const void* mark = std::memchr(block, END_OF_TEXT, static_cast<std::size_t>(arrived));
     if (mark != nullptr) return offset + (static_cast<const char*>(mark) - block);
     offset += arrived;

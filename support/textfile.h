@@ -62,7 +62,7 @@ class TextFile {
   bool fillBuffer(int count);
 
   // The offset of the first 0x1A byte among the file's first _size bytes; else _size, or where
-  // the file could be read no further.
+  // the file ends sooner; -1 when a read fails.
   std::int64_t findTextEnd() const;
 
   int _fd = -1;

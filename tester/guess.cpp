@@ -106,7 +106,7 @@ int runGuessTester() {
   int letterCount = askLetterCount();
   if (letterCount == 0) return endOfInput();
   char word[GAME_TEXT_SIZE];
-  PickResult result = PickWord(letterCount, word);
+  PickResult result = PickSecretWord(letterCount, word);
   if (result != PickResult::Picked) return reportPickFailure(result, letterCount);
   std::printf("Word has %d letters\n", static_cast<int>(std::strlen(word)));
   if (!playGuesses(word)) return endOfInput();
