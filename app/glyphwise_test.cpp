@@ -1,18 +1,49 @@
 // The game's dialog driven through the Win32 calls alone: made modeless from template IDD_MAIN,
-// sent commands, and read back through its controls. The same source runs against the stand-in
-// and against the real user32.
+// sent commands, and read back through its controls; its message boxes are read and closed from a
+// timer. The same source runs against the stand-in and against the real user32.
 #include "app/glyphwise.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/resource.h"
 #include "dictionary/diskdict.h"
+#include "support/assert.h"
 #include "support/tempfolder.h"
 
 namespace {
+
+// A message box as the timer below saw it: its caption and its text.
+using Box = std::pair<std::string, std::string>;
+Box seenBox;
+
+// Runs in the box's own loop: reads the topmost dialog, the box, stops the timer and presses OK.
+// Finding the box by caption instead would leave a box with a wrong caption up for ever.
+void CALLBACK readAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowA("#32770", nullptr);
+  if (box == nullptr) return;
+  char text[1024] = "";
+  SendMessageA(box, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  seenBox.first = text;
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a box's text is its static 0xFFFF
+  seenBox.second = text;
+  KillTimer(nullptr, timer);
+  SendMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Runs `show`, which is to bring up a box, and returns that box as seen (empty if none came).
+template <class Show>
+Box boxShownBy(Show show) {
+  seenBox = {};
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, readAndCloseBox);
+  show();
+  KillTimer(nullptr, timer);
+  return seenBox;
+}
 
 class DialogTest : public ::testing::Test {
  protected:
@@ -31,11 +62,10 @@ class DialogTest : public ::testing::Test {
 
   HWND control(int id) { return GetDlgItem(dialog, id); }
 
-  // Sends the command of button `id`, as a click on it would; `lParam` 0 is what a key without
-  // a control (such as Escape) sends.
-  void press(int id, bool fromButton = true) {
+  // Sends the command of button `id`, as a click on it would.
+  void press(int id) {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 fromButton ? reinterpret_cast<LPARAM>(control(id)) : 0);
+                 reinterpret_cast<LPARAM>(control(id)));
   }
 
   void guess(const char* text) {
@@ -120,19 +150,81 @@ TEST_F(DialogTest, ConcedeRevealsTheWord) {
   EXPECT_EQ(GetFocus(), control(IDC_ENTRY));
 }
 
-TEST_F(DialogTest, CommandsWithoutAControlAreIgnored) {
-  for (int id : {IDC_GUESS, IDCANCEL, IDC_EXIT}) {
+TEST_F(DialogTest, AboutAndHelpShowTheirBoxesAndGiveTheFocusBack) {
+  const struct {
+    int button;
+    const char* text;
+  } rows[] = {
+      {IDC_ABOUT,
+       "GlyphWise V1.0\nCopyright (C) 2026 The Glyphwise Authors\n\nGame Concept: The Glyphwise "
+       "Authors\nProgramming: The Glyphwise Authors\n\nGlyphwise is free to play and to share.\n\n"
+       "If you use it, I'd love to hear from you.\n\nemail: authors@example.org\nor "
+       "glyphwise@example.org\nsnail: The Glyphwise Authors, 1 Example Lane, Exampleton EX1 2MP\n"},
+      {IDC_HELP_BUTTON,
+       "Glyphwise is a word game for one player, in which the computer\nthinks of a word and you "
+       "try to find it. The object is to guess\nthe word in as few tries as possible.\n\nFor each "
+       "guess, you will be given a score like 2/3.\nThis tells you that you have got 2 correct "
+       "letters\nin the right spots, and 3 correct letters in the\nwrong spots, but you will need "
+       "to figure out which\nletters are which.\n\nEach guess that you make must be a real word in "
+       "the\ndictionary, entering an unknown word will count as a\nguess, but you won't get a "
+       "score for the guess."},
+  };
+  for (const auto& row : rows) {
+    SetFocus(control(row.button));
+    EXPECT_EQ(boxShownBy([&] { press(row.button); }), Box("GlyphWise V1.0", row.text));
+    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << row.button;
+  }
+}
+
+TEST(DialogStartTest, WithoutTheWordsFileShowsTheErrorAndReturnsOne) {
+  TempFolder folder;
+  folder.enter();
+  char commandLine[] = "";
+  int result = 0;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  EXPECT_EQ(boxShownBy([&] { result = WinMain(instance, nullptr, commandLine, SW_SHOWNORMAL); }),
+            Box("GlyphWise V1.0", "Error opening 'words.txt' for reading"));
+  EXPECT_EQ(result, 1);
+  setAssertReporter(nullptr);  // WinMain's boxes would wait for a click that no test gives
+}
+
+TEST_F(DialogTest, SetsItsIconsAndCentresItselfOnTheScreen) {
+  auto icon = reinterpret_cast<LRESULT>(LoadIconA(GetModuleHandleA(nullptr), "ID_APP"));
+  ASSERT_NE(icon, 0);
+  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), icon);
+  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0), icon);
+  EXPECT_EQ(static_cast<LRESULT>(GetClassLongPtrA(dialog, GCLP_HICON)), icon);
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  ASSERT_TRUE(GetWindowPlacement(dialog, &placement));
+  RECT centred = placement.rcNormalPosition;
+  CentreRect(&centred, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(placement.rcNormalPosition.left, centred.left);
+  EXPECT_EQ(placement.rcNormalPosition.top, centred.top);
+}
+
+// Commands without a control (lParam 0, such as Escape) and notifications of the list and the
+// entry are not the dialog's to act on.
+TEST_F(DialogTest, CommandsOtherThanButtonClicksAreIgnored) {
+  // id, notification code, sent from the control of that id or without a control, result
+  const std::tuple<int, WORD, bool, INT_PTR> rows[] = {{IDC_GUESS, BN_CLICKED, false, TRUE},
+                                                       {IDCANCEL, BN_CLICKED, false, TRUE},
+                                                       {IDC_EXIT, BN_CLICKED, false, TRUE},
+                                                       {IDC_HISTORY, LBN_SELCHANGE, true, FALSE},
+                                                       {IDC_ENTRY, EN_CHANGE, true, FALSE}};
+  for (const auto& [id, code, fromControl, result] : rows) {
     SendDlgItemMessageA(dialog, IDC_ENTRY, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("5"));
-    press(id, false);
+    LPARAM from = fromControl ? reinterpret_cast<LPARAM>(control(id)) : 0;
+    EXPECT_EQ(MainDialogProc(dialog, WM_COMMAND, MAKEWPARAM(id, code), from), result) << id;
     EXPECT_EQ(lines().size(), 4u) << id;
     EXPECT_EQ(entry(), "5") << id;
     EXPECT_TRUE(IsWindowVisible(dialog)) << id;
   }
 }
 
-TEST_F(DialogTest, ScrollsToTheNewestGuess) {
+TEST_F(DialogTest, ScrollsToTheNewestGuessAndNumbersGuessesUpTo100) {
   guess("5");
-  for (int i = 1; i <= 40; ++i) {
+  for (int i = 1; i <= 100; ++i) {
     guess("ZZZZZ");
     LRESULT top = SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETTOPINDEX, 0, 0);
     EXPECT_LE(top, i) << i;
@@ -140,7 +232,10 @@ TEST_F(DialogTest, ScrollsToTheNewestGuess) {
       EXPECT_EQ(top, 0) << i;
     }
   }
-  EXPECT_GT(SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETTOPINDEX, 0, 0), 20);
+  EXPECT_GT(SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETTOPINDEX, 0, 0), 80);
+  const std::vector<std::string> all = lines();  // line 0 tells the letter count, n is guess n
+  EXPECT_EQ(all.at(10), " 10: ZZZZZ  Unknown Word");
+  EXPECT_EQ(all.at(100), "100: ZZZZZ  Unknown Word");
 }
 
 TEST(CentreRectTest, CentresWithTruncatedHalves) {

@@ -63,7 +63,7 @@ LRESULT Dialog::message(UINT msg, WPARAM wParam, LPARAM lParam) {
   --procedureDepth;
   if (msg == WM_INITDIALOG) return handled;
   if (handled || findWindow(self) == nullptr) return 0;
-  if (msg == WM_SETICON) return setIcon(wParam, lParam);
+  if (msg == WM_SETICON || msg == WM_GETICON) return iconMessage(msg, wParam, lParam);
   return Window::message(msg, wParam, lParam);
 }
 
@@ -184,11 +184,14 @@ Control* Dialog::defaultButton() const {
   return nullptr;
 }
 
-LRESULT Dialog::setIcon(WPARAM type, LPARAM icon) {
+// WM_SETICON sets the icon of `type` and WM_GETICON reads it; both return the icon it was.
+LRESULT Dialog::iconMessage(UINT msg, WPARAM type, LPARAM icon) {
   if (type != ICON_SMALL && type != ICON_BIG) return 0;
   HICON previous = _icons[type];
-  _icons[type] = reinterpret_cast<HICON>(icon);
-  showIcon();
+  if (msg == WM_SETICON) {
+    _icons[type] = reinterpret_cast<HICON>(icon);
+    showIcon();
+  }
   return reinterpret_cast<LRESULT>(previous);
 }
 
@@ -207,4 +210,9 @@ ULONG_PTR WINAPI SetClassLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
   winapi::theClassIcon = reinterpret_cast<HICON>(dwNewLong);
   dialog->showIcon();
   return reinterpret_cast<ULONG_PTR>(previous);
+}
+
+ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex) {
+  bool icon = winapi::findDialog(hWnd) != nullptr && nIndex == GCLP_HICON;
+  return icon ? reinterpret_cast<ULONG_PTR>(winapi::theClassIcon) : 0;
 }

@@ -21,7 +21,8 @@ class Dialog : public Fl_Double_Window, public Window {
   Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units);
 
   // Runs the dialog procedure; where it returns FALSE, does what Win32's default dialog procedure
-  // does for WM_SETICON and the window text. Destroying the dialog meanwhile is deferred.
+  // does for WM_SETICON, WM_GETICON and the window text. Destroying the dialog meanwhile is
+  // deferred.
   LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   Fl_Widget& widget() override { return *this; }
@@ -60,7 +61,7 @@ class Dialog : public Fl_Double_Window, public Window {
   void pressDefault();
   Control* focusedControl() const;
   Control* defaultButton() const;
-  LRESULT setIcon(WPARAM type, LPARAM icon);
+  LRESULT iconMessage(UINT msg, WPARAM type, LPARAM icon);
 
   static int procedureDepth;  // dialog procedures running now
 
@@ -74,5 +75,9 @@ class Dialog : public Fl_Double_Window, public Window {
 
 // The dialog of `hwnd` (not one of its controls), or null.
 Dialog* findDialog(HWND hwnd);
+
+// Shows the dialog unless it has ended, runs the event loop until it ends or is destroyed, and
+// destroys it (dialogbox.cpp). The result given to EndDialog, or 0 if it was destroyed meanwhile.
+INT_PTR runModal(Dialog* dialog);
 
 }  // namespace winapi

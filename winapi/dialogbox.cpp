@@ -47,20 +47,23 @@ Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param
 
 }  // namespace
 
+INT_PTR runModal(Dialog* dialog) {
+  HWND hwnd = dialog->hwnd();
+  if (!dialog->ended()) dialog->show();
+  while (findWindow(hwnd) != nullptr && !dialog->ended()) Fl::wait(FOREVER);
+  if (findWindow(hwnd) == nullptr) return 0;
+  INT_PTR result = dialog->result();
+  dialog->destroy();
+  return result;
+}
+
 }  // namespace winapi
 
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND,
                                DLGPROC lpDialogFunc, LPARAM dwInitParam) {
   winapi::Dialog* dialog =
       winapi::createDialog(hInstance, lpTemplateName, lpDialogFunc, dwInitParam);
-  if (dialog == nullptr) return -1;
-  HWND hwnd = dialog->hwnd();
-  if (!dialog->ended()) dialog->show();
-  while (winapi::findWindow(hwnd) != nullptr && !dialog->ended()) Fl::wait(winapi::FOREVER);
-  if (winapi::findWindow(hwnd) == nullptr) return 0;
-  INT_PTR result = dialog->result();
-  dialog->destroy();
-  return result;
+  return dialog == nullptr ? -1 : winapi::runModal(dialog);
 }
 
 HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND,

@@ -56,6 +56,7 @@ typedef struct tagWINDOWPLACEMENT {
 } WINDOWPLACEMENT;
 
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 #define TRUE 1
 #define FALSE 0
@@ -70,16 +71,23 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
 
-// Sent to a dialog's procedure (dialog.cpp, dialogbox.cpp); WM_SETICON has a default there.
+// Sent to a dialog's procedure (dialog.cpp, dialogbox.cpp); WM_GETICON and WM_SETICON have
+// defaults there. Tests send LBN_ and EN_ codes; the stand-in's controls send none.
 #define WM_CLOSE 0x0010
+#define WM_GETICON 0x007F
 #define WM_SETICON 0x0080
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define BN_CLICKED 0
+#define LBN_SELCHANGE 1
+#define EN_CHANGE 0x0300
 #define IDOK 1
 #define IDCANCEL 2
 #define ICON_SMALL 0
 #define ICON_BIG 1
+
+// Sent to a timer's procedure (timer.cpp).
+#define WM_TIMER 0x0113
 
 // The edit control (edit.cpp).
 #define EM_LIMITTEXT 0x00C5
@@ -158,6 +166,13 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);
 // Nonzero if the window is enabled.
 BOOL WINAPI IsWindowEnabled(HWND hWnd);
 
+// The newest dialog, as the topmost (class "#32770"; NULL: any), captioned lpWindowName ignoring
+// case (NULL: any); NULL if none.
+HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName);
+
+// WM_GETTEXT of the dialog's control `nIDDlgItem` into cchMax bytes; "" and 0 without the control.
+UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
+
 // -- focus.cpp: the keyboard focus --
 
 // Gives the window the keyboard focus (NULL: nobody) and returns the previous focus window.
@@ -171,10 +186,24 @@ HWND WINAPI GetFocus(void);
 // GCLP_HICON only: sets the icon of dialogs without their own; the previous one (0 otherwise).
 ULONG_PTR WINAPI SetClassLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 
+// GCLP_HICON of a dialog: the icon SetClassLongPtrA set; 0 otherwise.
+ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex);
+
 // -- messagebox.cpp --
 
-// Modal box: caption, literal text, OK (or Enter, Space, Escape), stop sign for MB_ICONSTOP; IDOK.
+// Modal dialog captioned lpCaption: the literal text as static 0xFFFF, button IDOK (Enter, Space,
+// Escape, close box and WM_COMMAND IDOK or IDCANCEL end it), stop sign for MB_ICONSTOP. The focus
+// returns where it was. IDOK (0 if the box was destroyed).
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+
+// -- timer.cpp: timers without a window, run by the modal loops --
+
+// Calls lpTimerFunc every uElapse ms until KillTimer: a new id (nIDEvent unused); 0 with a window
+// or without a procedure.
+UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+
+// Stops the timer `uIDEvent` of SetTimer; FALSE if there is no such timer.
+BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 
 // -- screen.cpp: the screen and a dialog's place on it --
 

@@ -1,5 +1,5 @@
 // Window handles and the calls that work on any window, dialog or control: messages, ids,
-// showing, enabling and text.
+// showing, enabling and text, and finding a dialog by its caption.
 #include "winapi/window.h"
 
 #include <FL/Fl_Widget.H>
@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 
+#include "support/ascii.h"
 #include "winapi/dialog.h"
 
 namespace winapi {
@@ -20,6 +21,9 @@ std::map<HWND, Window*>& liveWindows() {
 }
 
 std::uintptr_t nextHandle = 0x10010;
+
+// The class name of every dialog, message boxes included.
+const char DIALOG_CLASS[] = "#32770";
 
 bool isDialog(Window& window) { return static_cast<Window*>(&window.dialog()) == &window; }
 
@@ -120,4 +124,27 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
 BOOL WINAPI IsWindowEnabled(HWND hWnd) {
   winapi::Window* window = winapi::findWindow(hWnd);
   return window && window->widget().active() ? TRUE : FALSE;
+}
+
+HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName) {
+  if (lpClassName != nullptr && !equalIgnoringCase(lpClassName, winapi::DIALOG_CLASS)) {
+    return nullptr;
+  }
+  const auto& windows = winapi::liveWindows();
+  for (auto live = windows.rbegin(); live != windows.rend(); ++live) {
+    winapi::Window& window = *live->second;
+    if (winapi::isDialog(window) &&
+        (lpWindowName == nullptr || equalIgnoringCase(window.text().c_str(), lpWindowName))) {
+      return live->first;
+    }
+  }
+  return nullptr;
+}
+
+UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax) {
+  if (lpString == nullptr || cchMax <= 0) return 0;
+  lpString[0] = '\0';
+  auto size = static_cast<WPARAM>(cchMax);
+  return static_cast<UINT>(
+      SendDlgItemMessageA(hDlg, nIDDlgItem, WM_GETTEXT, size, reinterpret_cast<LPARAM>(lpString)));
 }
