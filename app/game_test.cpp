@@ -167,17 +167,4 @@ TEST_F(ControllerTest, TellsWhenTheWordsFileIsMissing) {
   EXPECT_EQ(view.entry, "5");
 }
 
-TEST_F(ControllerTest, NumbersGuessesWithThreeDigits) {
-  run('s', "");
-  run('g', "5");
-  for (int guess = 1; guess <= 100; ++guess) {
-    std::string calls = run('g', "zzzzz");
-    if (guess == 9 || guess == 10 || guess == 100) {
-      char line[32];
-      snprintf(line, sizeof line, "+%3d: ZZZZZ  Unknown Word", guess);
-      EXPECT_EQ(calls, "read|" + std::string(line) + "|top " + std::to_string(guess) + "|empty");
-    }
-  }
-}
-
 }  // namespace

@@ -211,10 +211,16 @@ TEST(DiskDictionaryDrillTest, LooksUpAcrossTheFourGibibyteMark) {
   os::putStandInFile("large.txt", nullptr);
 }
 
-// Without a file, lookups find nothing and a random word fails its assertion.
+// Without a file, lookups find nothing and a random word fails its assertion; counting and
+// indexing are the interface's, as they are for a memory dictionary's random words.
 TEST(DiskDictionaryDeathTest, UnopenedDictionary) {
   DiskDictionary dictionary;
+  MemoryDictionary memory;
   EXPECT_FALSE(dictionary.contains("ABLE"));
+  EXPECT_EQ(std::make_tuple(dictionary.wordCount(), dictionary.wordCount(5),
+                            std::string(dictionary.word(0)), dictionary.maxWordLength(),
+                            std::string(memory.randomWord()), std::string(memory.randomWord(5))),
+            std::make_tuple(-1, -1, "", MAX_WORD_LENGTH, "", ""));
   EXPECT_EXIT(dictionary.randomWord(), ::testing::ExitedWithCode(3),
               standardErrorMatches("Assertion failed: _fp, file diskdict, line [0-9]+\r\n"));
 }

@@ -109,15 +109,6 @@ class WindowTest(unittest.TestCase):
         _, output = self.finish(game)
         self.assertIn("exited with code 03", output)
 
-    def test_missing_words_file_shows_only_a_box(self):
-        d = self.desktop
-        game = self.start(words=None)
-        d.wait_for_window("GlyphWise V1.0")
-        d.screenshot("01-missing-words")
-        self.assertFalse(d.windows("Glyphwise"))
-        d.keys("Return")
-        self.assertEqual(self.finish(game), (1, ""))
-
 
 if __name__ == "__main__":
     ARTIFACTS, PROGRAM = os.path.abspath(sys.argv[1]), sys.argv[2:]
