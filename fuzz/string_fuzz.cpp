@@ -1,10 +1,10 @@
 // Fuzz target: sequences of cString operations decoded from the input, each checked against the
 // same operation on std::string. A copy taken along the way must keep its text while the value
 // changes (copy-on-write), and arguments may be the value's own text.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "string/string.h"
@@ -24,113 +24,79 @@ struct Input {
   }
 };
 
-bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 std::string collapsed(const std::string& text) {
   std::string result;
   for (char c : text) {
-    if (!isSpace(c))
-      result += c;
-    else if (result.empty() || result.back() != ' ')
-      result += ' ';
+    const bool space = c == ' ' || (c >= '\t' && c <= '\r');
+    if (!space || result.empty() || result.back() != ' ') result += space ? ' ' : c;
   }
   return result;
 }
 
+void check(bool ok) {
+  if (!ok) std::abort();
+}
+
 void expectSame(const cString& value, const std::string& model) {
-  if (value.length() != model.size() || std::memcmp(value, model.data(), model.size()) != 0 ||
-      value.bufferLength() <= value.length())
-    std::abort();
+  check(std::string(value) == model && value.bufferLength() > value.length());
 }
 
-void expectEqual(long got, long expected) {
-  if (got != expected) std::abort();
-}
+// One operation's operands: the value `v` and its model `m`, the argument `a` (the value's own text
+// or a text from the input) and its model `t`, a position `at` within the text and a count `n`.
+struct Operands {
+  Input& in;
+  cString& v;
+  std::string& m;
+  const std::string t;
+  const char* a;
+  unsigned at, n;
+};
 
-// Applies one operation chosen by the input to `value` and its model.
-void step(Input& in, cString& value, std::string& model) {
-  const unsigned length = static_cast<unsigned>(model.size());
-  const unsigned start = length > 0 ? in.byte() % (length + 1) : 0;
-  const unsigned count = in.byte() % 20;
-  // The value's own text as the argument, while it is short: appending it doubles the length, and
-  // a few dozen doublings would build a text of gigabytes.
-  const bool self = in.byte() % 4 == 0 && length < 1024;
-  const std::string text = self ? model : in.text();
-  const char* argument = self ? static_cast<const char*>(value) : text.c_str();
-  switch (in.byte() % 12) {
-    case 0:
-      value.append(argument);
-      model += text;
-      break;
-    case 1:
-      value.prepend(argument);
-      model.insert(0, text);
-      break;
-    case 2:
-      value.appendAtMost(argument, count);
-      model += text.substr(0, count);
-      break;
-    case 3:
-      value.replace(start, count, argument);
-      model.replace(start, count, text);
-      break;
-    case 4:
-      value.replaceLeft(count, argument);
-      model = count >= length ? text : model.replace(0, count, text);
-      break;
-    case 5:
-      value.replaceRight(count, argument);
-      model = count >= length ? text : model.replace(length - count, count, text);
-      break;
-    case 6:
-      value.trimLeft(argument);
-      model.erase(0, model.find_first_not_of(text));
-      break;
-    case 7: {
-      std::size_t last = model.find_last_not_of(text);
-      value.trimRight(argument);
-      model.erase(last == std::string::npos ? 0 : last + 1);
-      break;
-    }
-    case 8:
-      value.collapseSpace();
-      model = collapsed(model);
-      break;
-    case 9:
-      expectEqual(value.find(start, argument, 1), static_cast<long>(model.find(text, start)));
-      expectEqual(value.findBackward(start, argument, 1),
-                  static_cast<long>(model.rfind(text, start)));
-      break;
-    case 10: {
-      std::string piece = model.substr(start, count);
-      expectSame(value.mid(start, count), piece);
-      expectSame(value.left(count), model.substr(0, count));
-      expectSame(value.right(count), model.substr(length - std::min(count, length)));
-      break;
-    }
-    default: {
-      int number = static_cast<int>(in.byte() << 24 | in.byte() << 8 | in.byte());
-      value.fromInt(number);
-      model = std::to_string(number);
-      expectEqual(value.toInt(), number);
-    }
-  }
-}
+// Each applies one operation to the value and to its model, or checks what a query returns.
+void (*const OPERATIONS[])(Operands&) = {
+    [](Operands& o) { o.v.append(o.a), o.m += o.t; },
+    [](Operands& o) { o.v.prepend(o.a), o.m.insert(0, o.t); },
+    [](Operands& o) { o.v.appendAtMost(o.a, o.n), o.m += o.t.substr(0, o.n); },
+    [](Operands& o) { o.v.replace(o.at, o.n, o.a), o.m.replace(o.at, o.n, o.t); },
+    [](Operands& o) { o.v.replaceLeft(o.n, o.a), o.m.replace(0, o.n, o.t); },
+    [](Operands& o) {
+      o.v.replaceRight(o.n, o.a);
+      o.m.replace(o.m.size() - std::min<std::size_t>(o.n, o.m.size()), o.n, o.t);
+    },
+    [](Operands& o) { o.v.trimLeft(o.a), o.m.erase(0, o.m.find_first_not_of(o.t)); },
+    [](Operands& o) { o.v.trimRight(o.a), o.m.erase(o.m.find_last_not_of(o.t) + 1); },
+    [](Operands& o) { o.v.collapseSpace(), o.m = collapsed(o.m); },
+    [](Operands& o) {
+      check(o.v.find(o.at, o.a, 1) == static_cast<int>(o.m.find(o.t, o.at)));
+      check(o.v.findBackward(o.at, o.a, 1) == static_cast<int>(o.m.rfind(o.t, o.at)));
+    },
+    [](Operands& o) {
+      expectSame(o.v.mid(o.at, o.n), o.m.substr(o.at, o.n));
+      expectSame(o.v.left(o.n), o.m.substr(0, o.n));
+      expectSame(o.v.right(o.n), o.n >= o.m.size() ? o.m : o.m.substr(o.m.size() - o.n));
+    },
+    [](Operands& o) {
+      const int number = static_cast<int>(o.in.byte() << 24 | o.in.byte() << 8 | o.in.byte());
+      o.v.fromInt(number);
+      o.m = std::to_string(number);
+      check(o.v.toInt() == number);
+    }};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Input in{data, size};
-  cString value;
-  std::string model;
-  cString copy;
-  std::string copyModel;
+  cString value, copy;
+  std::string model, copyModel;
   while (in.size > 0) {
-    if (in.byte() % 8 == 0) {
-      copy = value;
-      copyModel = model;
-    }
-    step(in, value, model);
+    if (in.byte() % 8 == 0) copy = value, copyModel = model;
+    const unsigned at = in.byte() % static_cast<unsigned>(model.size() + 1), n = in.byte() % 20;
+    // The value's own text as the argument, while it is short: appending it doubles the length, and
+    // a few dozen doublings would build a text of gigabytes.
+    const bool self = in.byte() % 4 == 0 && model.size() < 1024;
+    Operands o{in, value, model, self ? model : in.text(), nullptr, at, n};
+    o.a = self ? static_cast<const char*>(value) : o.t.c_str();
+    OPERATIONS[in.byte() % std::size(OPERATIONS)](o);
     expectSame(value, model);
     expectSame(copy, copyModel);
   }
