@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -21,13 +20,14 @@ namespace {
 // The lines of the file's text (up to its first 0x1A, every CR dropped) that are words of 1 to 16
 // letters A to Z: the longest length this target asks for.
 std::set<std::string> wordLines(const std::string& bytes) {
-  static const std::regex WORD("[A-Z]{1,16}");
   std::string text = bytes.substr(0, bytes.find('\x1A'));
   text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
   std::istringstream lines(text);
   std::set<std::string> words;
   for (std::string line; std::getline(lines, line);) {
-    if (std::regex_match(line, WORD)) words.insert(line);
+    bool word = !line.empty() && line.size() <= 16 &&
+                std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    if (word) words.insert(line);
   }
   return words;
 }
