@@ -21,16 +21,17 @@ namespace {
 using Box = std::pair<std::string, std::string>;
 Box seenBox;
 
+std::string textOf(HWND window) {
+  char text[1024] = "";
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 // Runs in the box's own loop: reads the topmost dialog, the box, stops the timer and presses OK.
 // Finding the box by caption instead would leave a box with a wrong caption up for ever.
 void CALLBACK readAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND box = FindWindowA("#32770", nullptr);
-  if (box == nullptr) return;
-  char text[1024] = "";
-  SendMessageA(box, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  seenBox.first = text;
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a box's text is its static 0xFFFF
-  seenBox.second = text;
+  seenBox = {textOf(box), textOf(GetDlgItem(box, 0xFFFF))};  // a box's text is its static 0xFFFF
   KillTimer(nullptr, timer);
   SendMessageA(box, WM_COMMAND, IDOK, 0);
 }
@@ -49,53 +50,45 @@ class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder.enter();
-    folder.write("words.txt", "A\nAPPLE\nAPPLE\n");
+    folder.write("words.txt", "A\nAPPLE\nAPPLE\n");  // every pick is APPLE
     ASSERT_TRUE(
         dictionary.open(cString(folder.write("known.txt", "APPLE\nPAPER\n").c_str()), nullptr));
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    SetProgramValues(instance, &dictionary);
-    dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
+    SetProgramValues(GetModuleHandleA(nullptr), &dictionary);
+    dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
     ASSERT_NE(dialog, nullptr);
     ShowWindow(dialog, SW_SHOW);
   }
   void TearDown() override { DestroyWindow(dialog); }
 
   HWND control(int id) { return GetDlgItem(dialog, id); }
+  LRESULT send(int id, UINT message, WPARAM wParam = 0, const void* data = nullptr) {
+    return SendDlgItemMessageA(dialog, id, message, wParam, reinterpret_cast<LPARAM>(data));
+  }
 
-  // Sends the command of button `id`, as a click on it would.
-  void press(int id) {
+  // Puts `typed` in the entry, then focuses button `id` and sends its command, as a click would.
+  void press(int id, const char* typed = "") {
+    send(IDC_ENTRY, WM_SETTEXT, 0, typed);
+    SetFocus(control(id));
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(control(id)));
   }
 
-  void guess(const char* text) {
-    SendDlgItemMessageA(dialog, IDC_ENTRY, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    press(IDC_GUESS);
+  // The lines of the list from line `first` on.
+  std::vector<std::string> lines(size_t first = 0) {
+    std::vector<std::string> all;
+    char line[256] = "";
+    while (send(IDC_HISTORY, LB_GETTEXT, first + all.size(), line) != LB_ERR)
+      all.emplace_back(line);
+    return all;
   }
 
-  std::vector<std::string> lines() {
-    std::vector<std::string> result;
-    LRESULT count = SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETCOUNT, 0, 0);
-    for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
-      char line[256] = "";
-      SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
-      result.emplace_back(line);
-    }
-    return result;
-  }
-
-  std::string entry() {
-    char text[256] = "";
-    SendDlgItemMessageA(dialog, IDC_ENTRY, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-  }
+  std::string entry() { return textOf(control(IDC_ENTRY)); }
 
   // Which of Guess, New Game, Concede, About, Help and Exit are enabled, as a string of 0 and 1.
   std::string enabledButtons() {
     std::string result;
-    for (int id : {IDC_GUESS, IDC_NEW_GAME, IDC_CONCEDE, IDC_ABOUT, IDC_HELP_BUTTON, IDC_EXIT}) {
+    for (int id : {IDC_GUESS, IDC_NEW_GAME, IDC_CONCEDE, IDC_ABOUT, IDC_HELP_BUTTON, IDC_EXIT})
       result += IsWindowEnabled(control(id)) ? '1' : '0';
-    }
     return result;
   }
 
@@ -104,57 +97,34 @@ class DialogTest : public ::testing::Test {
   HWND dialog = nullptr;
 };
 
-TEST_F(DialogTest, StartsAskingForTheLetterCount) {
-  EXPECT_EQ(lines(),
-            (std::vector<std::string>{"GlyphWise V1.0", "Copyright (C) 2026 The Glyphwise Authors",
-                                      "", "How many letters (4-10)?"}));
-  EXPECT_EQ(enabledButtons(), "100111");
-  EXPECT_EQ(GetFocus(), control(IDC_ENTRY));
-}
-
-TEST_F(DialogTest, PlaysAWholeGameWithTheFocusBackInTheEntry) {
-  const struct {
-    const char* typed;
-    std::vector<std::string> lastLines;
-    const char* buttons;
-  } rows[] = {
-      {"5", {"The word has 5 letters; guess away!"}, "111111"},
-      {"paper", {"  1: PAPER  1/3"}, "111111"},
-      {"12345", {"  2: 12345  Unknown Word"}, "111111"},
-      {"apple", {"  3: APPLE  5/0", "Well done, word guessed!"}, "010111"},
+// From the start through a won game, New Game and a conceded one; every command gives the focus
+// back to the entry and empties it.
+TEST_F(DialogTest, PlaysGamesWithTheFocusBackInTheEntry) {
+  // The button pressed (0: none, the dialog as it starts), the text typed before, the first line
+  // checked, the lines of the list from it on, and the buttons enabled.
+  const std::vector<std::string> start = {
+      "GlyphWise V1.0", "Copyright (C) 2026 The Glyphwise Authors", "", "How many letters (4-10)?"};
+  const std::tuple<int, const char*, size_t, std::vector<std::string>, const char*> rows[] = {
+      {0, "", 0, start, "100111"},
+      {IDC_GUESS, "5", 0, {"The word has 5 letters; guess away!"}, "111111"},
+      {IDC_GUESS, "paper", 1, {"  1: PAPER  1/3"}, "111111"},
+      {IDC_GUESS, "12345", 2, {"  2: 12345  Unknown Word"}, "111111"},
+      {IDC_GUESS, "apple", 3, {"  3: APPLE  5/0", "Well done, word guessed!"}, "010111"},
+      {IDC_NEW_GAME, "", 0, {"How many letters (4-10)?"}, "100111"},
+      {IDC_GUESS, "5", 0, {"The word has 5 letters; guess away!"}, "111111"},
+      {IDC_CONCEDE, "", 1, {"The word was APPLE"}, "010111"},
   };
-  for (const auto& row : rows) {
-    SetFocus(control(IDC_GUESS));
-    guess(row.typed);
-    std::vector<std::string> all = lines();
-    std::vector<std::string> last(all.end() - static_cast<long>(row.lastLines.size()), all.end());
-    EXPECT_EQ(last, row.lastLines) << row.typed;
-    EXPECT_EQ(entry(), "") << row.typed;
-    EXPECT_EQ(enabledButtons(), row.buttons) << row.typed;
-    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << row.typed;
+  for (const auto& [button, typed, first, shown, buttons] : rows) {
+    if (button != 0) press(button, typed);
+    EXPECT_EQ(lines(first), shown) << typed;
+    EXPECT_EQ(entry(), "") << typed;
+    EXPECT_EQ(enabledButtons(), buttons) << typed;
+    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << button;
   }
-  EXPECT_EQ(lines().size(), 5u);
-  SetFocus(control(IDC_NEW_GAME));
-  press(IDC_NEW_GAME);
-  EXPECT_EQ(lines(), std::vector<std::string>{"How many letters (4-10)?"});
-  EXPECT_EQ(enabledButtons(), "100111");
-  EXPECT_EQ(GetFocus(), control(IDC_ENTRY));
-}
-
-TEST_F(DialogTest, ConcedeRevealsTheWord) {
-  guess("5");
-  SetFocus(control(IDC_CONCEDE));
-  press(IDC_CONCEDE);
-  EXPECT_EQ(lines().back(), "The word was APPLE");
-  EXPECT_EQ(enabledButtons(), "010111");
-  EXPECT_EQ(GetFocus(), control(IDC_ENTRY));
 }
 
 TEST_F(DialogTest, AboutAndHelpShowTheirBoxesAndGiveTheFocusBack) {
-  const struct {
-    int button;
-    const char* text;
-  } rows[] = {
+  const std::pair<int, const char*> rows[] = {
       {IDC_ABOUT,
        "GlyphWise V1.0\nCopyright (C) 2026 The Glyphwise Authors\n\nGame Concept: The Glyphwise "
        "Authors\nProgramming: The Glyphwise Authors\n\nGlyphwise is free to play and to share.\n\n"
@@ -170,21 +140,18 @@ TEST_F(DialogTest, AboutAndHelpShowTheirBoxesAndGiveTheFocusBack) {
        "score for the guess."},
   };
   for (const auto& row : rows) {
-    SetFocus(control(row.button));
-    EXPECT_EQ(boxShownBy([&] { press(row.button); }), Box("GlyphWise V1.0", row.text));
-    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << row.button;
+    EXPECT_EQ(boxShownBy([&] { press(row.first); }), Box("GlyphWise V1.0", row.second));
+    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << row.first;
   }
 }
 
 TEST(DialogStartTest, WithoutTheWordsFileShowsTheErrorAndReturnsOne) {
   TempFolder folder;
   folder.enter();
-  char commandLine[] = "";
-  int result = 0;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  EXPECT_EQ(boxShownBy([&] { result = WinMain(instance, nullptr, commandLine, SW_SHOWNORMAL); }),
+  EXPECT_EQ(boxShownBy([] {
+              EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 1);
+            }),
             Box("GlyphWise V1.0", "Error opening 'words.txt' for reading"));
-  EXPECT_EQ(result, 1);
   setAssertReporter(nullptr);  // WinMain's boxes would wait for a click that no test gives
 }
 
@@ -199,59 +166,48 @@ TEST_F(DialogTest, SetsItsIconsAndCentresItselfOnTheScreen) {
   ASSERT_TRUE(GetWindowPlacement(dialog, &placement));
   RECT centred = placement.rcNormalPosition;
   CentreRect(&centred, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  EXPECT_EQ(placement.rcNormalPosition.left, centred.left);
-  EXPECT_EQ(placement.rcNormalPosition.top, centred.top);
+  EXPECT_EQ(std::make_pair(placement.rcNormalPosition.left, placement.rcNormalPosition.top),
+            std::make_pair(centred.left, centred.top));
 }
 
 // Commands without a control (lParam 0, such as Escape) and notifications of the list and the
 // entry are not the dialog's to act on.
 TEST_F(DialogTest, CommandsOtherThanButtonClicksAreIgnored) {
-  // id, notification code, sent from the control of that id or without a control, result
-  const std::tuple<int, WORD, bool, INT_PTR> rows[] = {{IDC_GUESS, BN_CLICKED, false, TRUE},
-                                                       {IDCANCEL, BN_CLICKED, false, TRUE},
-                                                       {IDC_EXIT, BN_CLICKED, false, TRUE},
-                                                       {IDC_HISTORY, LBN_SELCHANGE, true, FALSE},
-                                                       {IDC_ENTRY, EN_CHANGE, true, FALSE}};
-  for (const auto& [id, code, fromControl, result] : rows) {
-    SendDlgItemMessageA(dialog, IDC_ENTRY, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("5"));
-    LPARAM from = fromControl ? reinterpret_cast<LPARAM>(control(id)) : 0;
-    EXPECT_EQ(MainDialogProc(dialog, WM_COMMAND, MAKEWPARAM(id, code), from), result) << id;
-    EXPECT_EQ(lines().size(), 4u) << id;
-    EXPECT_EQ(entry(), "5") << id;
-    EXPECT_TRUE(IsWindowVisible(dialog)) << id;
+  // Commands sent without a control are taken (TRUE) and ignored; the entry's notifications are
+  // left to the dialog manager (FALSE).
+  const std::pair<int, WORD> rows[] = {
+      {IDC_GUESS, BN_CLICKED}, {IDCANCEL, BN_CLICKED}, {IDC_ENTRY, EN_CHANGE}};
+  for (const auto& [id, code] : rows) {
+    send(IDC_ENTRY, WM_SETTEXT, 0, "5");
+    LPARAM from = code == BN_CLICKED ? 0 : reinterpret_cast<LPARAM>(control(id));
+    INT_PTR result = MainDialogProc(dialog, WM_COMMAND, MAKEWPARAM(id, code), from);
+    EXPECT_EQ(std::make_tuple(id, result, lines().size(), entry()),
+              std::make_tuple(id, from ? FALSE : TRUE, 4u, "5"));
   }
 }
 
+// Line 0 tells the letter count and line n is guess n; the list follows the newest guess, from
+// the first that does not fit.
 TEST_F(DialogTest, ScrollsToTheNewestGuessAndNumbersGuessesUpTo100) {
-  guess("5");
+  press(IDC_GUESS, "5");
   for (int i = 1; i <= 100; ++i) {
-    guess("ZZZZZ");
-    LRESULT top = SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETTOPINDEX, 0, 0);
-    EXPECT_LE(top, i) << i;
-    if (i <= 3) {
-      EXPECT_EQ(top, 0) << i;
-    }
+    press(IDC_GUESS, "ZZZZZ");
+    LRESULT top = send(IDC_HISTORY, LB_GETTOPINDEX);
+    EXPECT_TRUE(top <= i && (i > 3 || top == 0)) << i << ": " << top;
   }
-  EXPECT_GT(SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETTOPINDEX, 0, 0), 80);
-  const std::vector<std::string> all = lines();  // line 0 tells the letter count, n is guess n
-  EXPECT_EQ(all.at(10), " 10: ZZZZZ  Unknown Word");
-  EXPECT_EQ(all.at(100), "100: ZZZZZ  Unknown Word");
+  EXPECT_GT(send(IDC_HISTORY, LB_GETTOPINDEX), 80);
+  EXPECT_EQ(lines(10).at(0), " 10: ZZZZZ  Unknown Word");
+  EXPECT_EQ(lines(100), std::vector<std::string>{"100: ZZZZZ  Unknown Word"});
 }
 
 TEST(CentreRectTest, CentresWithTruncatedHalves) {
-  const struct {
-    LONG width;
-    LONG height;
-    LONG left;
-    LONG top;
-  } rows[] = {{500, 400, 262, 184}, {1025, 400, 0, 184}, {1027, 769, -1, 0}, {1, 1, 511, 383}};
+  // width, height, and the left and top on a screen of 1024 x 768
+  const std::vector<LONG> rows[] = {
+      {500, 400, 262, 184}, {1025, 400, 0, 184}, {1027, 769, -1, 0}, {1, 1, 511, 383}};
   for (const auto& row : rows) {
-    RECT rect{7, 9, 7 + row.width, 9 + row.height};
-    CentreRect(&rect, 1024, 768);
-    EXPECT_EQ(rect.left, row.left) << row.width;
-    EXPECT_EQ(rect.top, row.top) << row.height;
-    EXPECT_EQ(rect.right - rect.left, row.width);
-    EXPECT_EQ(rect.bottom - rect.top, row.height);
+    RECT r{7, 9, 7 + row[0], 9 + row[1]};
+    CentreRect(&r, 1024, 768);
+    EXPECT_EQ((std::vector<LONG>{r.right - r.left, r.bottom - r.top, r.left, r.top}), row);
   }
 }
 
