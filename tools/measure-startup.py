@@ -1,7 +1,7 @@
 """Measures the game's start: the time from starting the program to its window being shown, and
 its peak resident memory, over several runs, with the shipped words list and with one 100 times
-larger. A benchmark, not a test; it drives the game with the end-to-end tests' virtual desktop.
-Usage: tools/measure-startup.py PROGRAM SHIPPED_WORDS [RUNS]"""
+larger. A benchmark, not a test: it drives the game with the end-to-end tests' desktop.py.
+Usage: xvfb-run -a tools/measure-startup.py PROGRAM SHIPPED_WORDS [RUNS]"""
 
 import itertools
 import os
@@ -12,7 +12,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from desktop import Desktop  # noqa: E402
+import desktop  # noqa: E402
 
 
 def larger_list(shipped, folder):
@@ -35,16 +35,14 @@ def peak_memory_kb(pid):
     return 0
 
 
-def measure(desktop, program, folder):
+def measure(program, folder):
     """One run: seconds until the window is shown, then peak memory after a pick and a guess."""
     started = time.monotonic()
     game = desktop.start([program], folder)
     desktop.wait_for_window("Glyphwise")
     shown = time.monotonic() - started
-    desktop.type("7")
-    desktop.keys("Return")
-    desktop.type("example")
-    desktop.keys("Return")
+    desktop.enter("7")
+    desktop.enter("example")
     memory = peak_memory_kb(game.pid)
     desktop.keys("alt+x")
     game.communicate(timeout=10)
@@ -57,10 +55,10 @@ def main():
     with tempfile.TemporaryDirectory() as small, tempfile.TemporaryDirectory() as large:
         os.symlink(shipped, os.path.join(small, "words.txt"))
         larger_list(shipped, large)
-        with Desktop(tempfile.mkdtemp()) as desktop:
+        with desktop.window_manager():
             for name, folder in (("shipped", small), ("100 times larger", large)):
                 size = os.path.getsize(os.path.join(folder, "words.txt"))
-                results = [measure(desktop, program, folder) for _ in range(runs)]
+                results = [measure(program, folder) for _ in range(runs)]
                 times = [shown * 1000 for shown, _ in results]
                 memory = [kb / 1024 for _, kb in results]
                 print("%-17s %11d bytes: window shown in %.0f ms (median of %d, max %.0f), "
