@@ -4,27 +4,23 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "app/pick.h"
+#include "fuzz/oracle.h"
 #include "support/clock.h"
 #include "support/tempfolder.h"
 
 namespace {
 
-// The lines of the file's text (up to its first 0x1A, every CR dropped) that are words of 1 to 16
-// letters A to Z: the longest length this target asks for.
+// The lines of the file's text that are words of 1 to 16 letters A to Z: the longest length this
+// target asks for.
 std::set<std::string> wordLines(const std::string& bytes) {
-  std::string text = bytes.substr(0, bytes.find('\x1A'));
-  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-  std::istringstream lines(text);
   std::set<std::string> words;
-  for (std::string line; std::getline(lines, line);) {
+  for (const std::string& line : splitLines(wordsText(bytes))) {
     bool word = !line.empty() && line.size() <= 16 &&
                 std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     if (word) words.insert(line);
@@ -35,7 +31,7 @@ std::set<std::string> wordLines(const std::string& bytes) {
 TempFolder& enterFolder() {
   static TempFolder folder;
   folder.enter();
-  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
+  check(std::freopen("/dev/null", "w", stdout) != nullptr);
   return folder;
 }
 
@@ -60,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool picked = PickSecretWord(static_cast<int>(letterCount), buffer) == PickResult::Picked;
   const std::string word = buffer;
   // A failed pick leaves "error" as the word.
-  if (picked ? word.size() != letterCount || words.count(word) == 0 : word != "error") std::abort();
+  check(picked ? word.size() == letterCount && words.count(word) == 1 : word == "error");
   return 0;
 }

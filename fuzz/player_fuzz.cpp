@@ -1,11 +1,11 @@
 // Fuzz target: arbitrary bytes as a saved player record. Whatever load makes of them, saving that
 // record and loading it again must give a record that saves to the same bytes.
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/oracle.h"
 #include "player/player.h"
 
 namespace {
@@ -15,7 +15,7 @@ std::string savedBytes(const Player& player) {
   char* buffer = nullptr;
   std::size_t size = 0;
   FILE* stream = open_memstream(&buffer, &size);
-  if (stream == nullptr || !player.save(stream)) std::abort();
+  check(stream != nullptr && player.save(stream));
   std::fclose(stream);
   std::string bytes(buffer, size);
   std::free(buffer);
@@ -38,12 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   loadBytes(first, std::string(reinterpret_cast<const char*>(data), size));
   const std::string saved = savedBytes(first);
   Player second;
-  if (!loadBytes(second, saved) || savedBytes(second) != saved) std::abort();
-  for (std::int32_t letters = 1; letters < MAX_WORD_LENGTH; ++letters) {
-    if (first.average(letters) != second.average(letters)) std::abort();
-  }
-  first.overallAverage();
-  first.overallMinimum();
-  first.overallMaximum();
+  check(loadBytes(second, saved) && savedBytes(second) == saved);
+  for (std::int32_t n = 1; n < MAX_WORD_LENGTH; ++n) check(first.average(n) == second.average(n));
+  check(first.overallAverage() == second.overallAverage() &&
+        first.overallMinimum() == second.overallMinimum() &&
+        first.overallMaximum() == second.overallMaximum());
   return 0;
 }

@@ -1,12 +1,11 @@
 // Fuzz target: arbitrary bytes as a compiled resource file. Reading it, and every dialog template
 // and icon group it holds, must end in a result or an error without a sanitizer report; a decoded
 // icon has one RGBA pixel for each of its width times height.
-#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "fuzz/oracle.h"
 #include "resfile/resfile.h"
 
 namespace {
@@ -25,12 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       resfile::DialogTemplate dialog;
       resfile::parseDialogTemplate(entry.data, &dialog, &error);
     }
-    if (entry.type.isOrdinal && entry.type.ordinal == RT_GROUP_ICON && !entry.name.isOrdinal) {
-      resfile::IconImage icon;
-      bool loaded = resfile::loadIcon(entries, entry.name.name.c_str(), &icon, &error);
-      std::size_t pixels =
+    resfile::IconImage icon;
+    if (entry.type.isOrdinal && entry.type.ordinal == RT_GROUP_ICON && !entry.name.isOrdinal &&
+        resfile::loadIcon(entries, entry.name.name.c_str(), &icon, &error)) {
+      const auto pixels =
           static_cast<std::size_t>(icon.width) * static_cast<std::size_t>(icon.height);
-      if (loaded && icon.rgba.size() != 4 * pixels) std::abort();
+      check(icon.rgba.size() == 4 * pixels);
     }
   }
   return 0;
