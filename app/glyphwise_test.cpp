@@ -82,8 +82,6 @@ class DialogTest : public ::testing::Test {
     return all;
   }
 
-  std::string entry() { return textOf(control(IDC_ENTRY)); }
-
   // Which of Guess, New Game, Concede, About, Help and Exit are enabled, as a string of 0 and 1.
   std::string enabledButtons() {
     std::string result;
@@ -117,7 +115,7 @@ TEST_F(DialogTest, PlaysGamesWithTheFocusBackInTheEntry) {
   for (const auto& [button, typed, first, shown, buttons] : rows) {
     if (button != 0) press(button, typed);
     EXPECT_EQ(lines(first), shown) << typed;
-    EXPECT_EQ(entry(), "") << typed;
+    EXPECT_EQ(textOf(control(IDC_ENTRY)), "") << typed;
     EXPECT_EQ(enabledButtons(), buttons) << typed;
     EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << button;
   }
@@ -181,7 +179,7 @@ TEST_F(DialogTest, CommandsOtherThanButtonClicksAreIgnored) {
     send(IDC_ENTRY, WM_SETTEXT, 0, "5");
     LPARAM from = code == BN_CLICKED ? 0 : reinterpret_cast<LPARAM>(control(id));
     INT_PTR result = MainDialogProc(dialog, WM_COMMAND, MAKEWPARAM(id, code), from);
-    EXPECT_EQ(std::make_tuple(id, result, lines().size(), entry()),
+    EXPECT_EQ(std::make_tuple(id, result, lines().size(), textOf(control(IDC_ENTRY))),
               std::make_tuple(id, from ? FALSE : TRUE, 4u, "5"));
   }
 }
