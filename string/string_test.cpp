@@ -5,11 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstddef>
+#include <initializer_list>
+#include <ios>
+#include <istream>
+#include <iterator>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "support/stderrmatcher.h"
 
@@ -27,8 +33,10 @@ TEST(cStringTest, SharingAndBufferBytes) {
   cString b(a), c(b);
   b.makeUnique();
   c = b;  // moves c's reference from a's record to b's
-  EXPECT_EQ(std::make_tuple(a.refCount(), a.bufferLength(), b.refCount(), b.bufferLength()),
-            std::make_tuple(1, 64u, 2, 6u));
+  EXPECT_EQ(a.refCount(), 1);
+  EXPECT_EQ(a.bufferLength(), 64u);
+  EXPECT_EQ(b.refCount(), 2);
+  EXPECT_EQ(b.bufferLength(), 6u);
 
   cString s("hello");
   s[2] = '\0';
@@ -39,12 +47,21 @@ TEST(cStringTest, SharingAndBufferBytes) {
   EXPECT_EQ(std::string(text(s), 10), "hex\0\0\0\0\0\0\0"s);
 }
 
-// Each change on a private value (its buffer first set to `preset` bytes unless 0), which must
-// leave it with the expected text in a buffer of `size` bytes, then on a copy, which must leave the
-// original as it was with the right count of references.
+// A change applied to a private value and to a copy of a shared one.
+struct ChangeRow {
+  const char* start;  // the text before the change
+  unsigned preset;    // the private value's buffer length before the change; 0: as made
+  void (*change)(cString&);
+  const char* expected;   // the text afterwards, on both values
+  unsigned bufferLength;  // the private value's buffer length afterwards
+};
+
+// The private value must end with the expected text in a buffer of the expected size; the copy with
+// the same text, leaving the value it was copied from as it was, with the right count of
+// references.
 TEST(cStringTest, OperationsGiveTextAndBufferLength) {
   static const std::string LONGEST(1023, 'x');
-  const std::tuple<const char*, unsigned, void (*)(cString&), const char*, unsigned> rows[] = {
+  const ChangeRow rows[] = {
       {"hello", 0, [](cString& s) { s = cString(0u); }, "", 1},
       {"hello", 0, [](cString& s) { s.setBufferLength(3); }, "he", 3},
       {"hello", 1024, [](cString& s) { s = text(s) + 2; }, "llo", 4},
@@ -76,53 +93,155 @@ TEST(cStringTest, OperationsGiveTextAndBufferLength) {
       {"", 0, [](cString& s) { EXPECT_EQ(s.fromLong(-2147483647 - 1), 11); }, "-2147483648", 12},
       {"", 0, [](cString& s) { format(s, "%s", LONGEST.c_str()); }, LONGEST.c_str(), 1024},
       {"ab", 0, [](cString& s) { format(s, "%s-%s", text(s), text(s)); }, "ab-ab", 6},
-      {"ab", 2000, [](cString& s) { format(s, text(s)); }, "ab", 2000}};
-  for (const auto& [start, preset, change, expected, size] : rows) {
-    cString s(start), kept(start), copy(kept);
-    if (preset != 0) s.setBufferLength(preset);
-    for (cString* changed : {&s, &copy}) change(*changed);
-    EXPECT_EQ(std::tuple(std::string(s), s.bufferLength(), std::string(copy), std::string(kept),
-                         kept.refCount()),
-              std::tuple(expected, size, expected, start, text(copy) == text(kept) ? 2 : 1));
+      {"ab", 2000, [](cString& s) { format(s, text(s)); }, "ab", 2000},
+  };
+  for (const ChangeRow& row : rows) {
+    cString s(row.start), kept(row.start), copy(kept);
+    if (row.preset != 0) s.setBufferLength(row.preset);
+    for (cString* changed : {&s, &copy}) row.change(*changed);
+    SCOPED_TRACE(row.expected);
+    EXPECT_EQ(std::string(s), row.expected);
+    EXPECT_EQ(s.bufferLength(), row.bufferLength);
+    EXPECT_EQ(std::string(copy), row.expected);
+    EXPECT_EQ(std::string(kept), row.start);
+    EXPECT_EQ(kept.refCount(), text(copy) == text(kept) ? 2 : 1);
   }
 }
 
-TEST(cStringTest, SearchesNumbersAndWrite) {
+struct SearchRow {
+  unsigned start;
+  const char* sought;
+  bool firstByteOnly;  // the character forms, with the first byte of `sought`
+  int caseSensitive;
+  int forward;   // what find gives
+  int backward;  // what findBackward gives
+};
+
+TEST(cStringTest, SearchesForwardAndBackward) {
   const cString w("hello\xC4");  // ignoring case leaves the last byte, no ASCII letter, as it is
-  // start, sought, whether its first byte alone is sought, cs (caseSensitive), then what find and
-  // findBackward give
-  const std::tuple<unsigned, const char*, bool, int, int, int> rows[] = {
-      {0, "LO", 0, 0, 3, -1}, {4, "ll", 0, 1, -1, 2}, {3, "hello!!", 0, 0, -1, -1},
-      {6, "", 1, 1, 6, 6},    {0, "L", 1, 0, 2, -1},  {0, "L", 1, 1, -1, -1},
-      {4, "l", 1, 1, -1, 3},  {6, "", 1, 0, -1, 6},   {5, "\xE4", 0, 0, -1, -1}};
-  for (const auto& [start, s, byte, cs, forward, backward] : rows) {
-    const auto found = byte ? std::pair(w.find(start, *s, cs), w.findBackward(start, *s, cs))
-                            : std::pair(w.find(start, s, cs), w.findBackward(start, s, cs));
-    EXPECT_EQ(found, std::pair(forward, backward)) << s << " from " << start;
+  const SearchRow rows[] = {
+      {0, "LO", false, 0, 3, -1}, {4, "ll", false, 1, -1, 2}, {3, "hello!!", false, 0, -1, -1},
+      {6, "", true, 1, 6, 6},     {0, "L", true, 0, 2, -1},   {0, "L", true, 1, -1, -1},
+      {4, "l", true, 1, -1, 3},   {6, "", true, 0, -1, 6},    {5, "\xE4", false, 0, -1, -1},
+  };
+  for (const SearchRow& row : rows) {
+    const char* s = row.sought;
+    int cs = row.caseSensitive;
+    SCOPED_TRACE(std::string(s) + " from " + std::to_string(row.start));
+    if (row.firstByteOnly) {
+      EXPECT_EQ(w.find(row.start, *s, cs), row.forward);
+      EXPECT_EQ(w.findBackward(row.start, *s, cs), row.backward);
+    } else {
+      EXPECT_EQ(w.find(row.start, s, cs), row.forward);
+      EXPECT_EQ(w.findBackward(row.start, s, cs), row.backward);
+    }
   }
   std::ostringstream out;
   cString("a b").write(out);
-  EXPECT_EQ(std::make_tuple(cString("4294967297").toLong(), out.str()), std::make_tuple(1L, "a b"));
+  EXPECT_EQ(out.str(), "a b");
+  EXPECT_EQ(cString("4294967297").toLong(), 1L);
 }
 
+const char SELF[] = "self";  // in place of a delimiter set: the value's own text
+
+struct ReadRow {
+  const char* start;  // the value's text before the read, in a buffer of 1000 bytes
+  std::string input;
+  const char* delimiters;  // nullptr: whitespace
+  int discard;
+  std::string expected;     // the value's text afterwards, in a buffer fitted to it
+  std::string rest;         // what the stream holds afterwards
+  std::ios::iostate state;  // the stream's state afterwards
+  std::ios::iostate before = std::ios::goodbit;
+};
+
 TEST(cStringTest, ReadAppendsUpToADelimiter) {
-  static const char SELF[] = "self";
-  // 600 characters fill more than one block of the read; `longer` adds a delimiter and one more
-  // character, `grown` is what a value starting ":;" holds after reading up to that delimiter.
-  const std::string many(600, 'x'), longer = many + ";y", grown = ":;" + many;
-  // start, input, delimiters (SELF: the value's own text), discard, expected, rest of input
-  const std::tuple<const char*, std::string, const char*, int, std::string, std::string> rows[] = {
-      {"", "ab,cd", ",", 1, "ab", "cd"},    {"", " ab", nullptr, 0, "", " ab"},
-      {"", "ab\tc", nullptr, 1, "ab", "c"}, {"pre", "ab\0cd"s, ":;", 0, "preab", "cd"},
-      {"", many, ";", 0, many, ""},         {":;", longer, SELF, 1, grown, "y"}};
-  for (const auto& [start, input, delimiters, discard, expected, rest] : rows) {
-    cString s(start);
+  const auto ended = std::ios::eofbit | std::ios::failbit;
+  const auto good = std::ios::goodbit;
+  // 600 characters fill more than one block of the read.
+  const std::string many(600, 'x');
+  const ReadRow rows[] = {
+      {"", "ab,cd", ",", 1, "ab", "cd", good},
+      {"", "ab,cd", ",", 0, "ab", ",cd", good},
+      {"", "ab,", ",", 1, "ab", "", good},
+      {"", " ab", nullptr, 0, "", " ab", good},
+      {"", "ab\tc", nullptr, 1, "ab", "c", good},
+      {"", "a\v\f\r\nb", nullptr, 1, "a", "\f\r\nb", good},
+      {"", "\xFF\x85\xA0 x", nullptr, 0, "\xFF\x85\xA0", " x", good},
+      {"", "ab\xE4z", "\xE4", 1, "ab", "z", good},
+      {"pre", "ab\0cd"s, ":;", 0, "preab", "cd", good},
+      {"pre", "\0:"s, ":", 0, "pre", ":", good},
+      {"pre", "ab", ",", 0, "preab", "", ended},
+      {"pre", "", ",", 1, "pre", "", ended},
+      {"pre", "ab", ",", 1, "pre", "ab", std::ios::failbit, std::ios::failbit},
+      {"", many, ";", 0, many, "", ended},
+      {":;", many + ";y", SELF, 1, ":;" + many, "y", good},
+  };
+  for (const ReadRow& row : rows) {
+    cString s(row.start);
     s.setBufferLength(1000);
-    std::istringstream in(input);
-    s.read(in, delimiters == SELF ? text(s) : delimiters, discard);
-    EXPECT_EQ(std::make_tuple(std::string(s), s.bufferLength(), in.eof() && in.fail(),
-                              std::string(std::istreambuf_iterator<char>(in), {})),
-              std::make_tuple(expected, expected.size() + 1, rest.empty(), rest));
+    std::istringstream in(row.input);
+    in.setstate(row.before);
+    EXPECT_EQ(s.read(in, row.delimiters == SELF ? text(s) : row.delimiters, row.discard), 1);
+    SCOPED_TRACE(row.input);
+    EXPECT_EQ(std::string(s), row.expected);
+    EXPECT_EQ(s.bufferLength(), row.expected.size() + 1);
+    EXPECT_EQ(in.rdstate(), row.state);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), row.rest);
+  }
+}
+
+// Serves its text a few characters at a time and notes, whenever it is asked for more, the length
+// and buffer length of the value being read into: what the read has appended so far.
+class PiecemealInput : public std::streambuf {
+ public:
+  PiecemealInput(std::string text, std::size_t piece, const cString& watched)
+      : _text(std::move(text)), _piece(piece), _watched(watched) {}
+
+  std::vector<std::pair<unsigned, unsigned>> seen;  // length, buffer length
+
+ protected:
+  int_type underflow() override {
+    seen.emplace_back(_watched.length(), _watched.bufferLength());
+    char* next = egptr() ? egptr() : _text.data();
+    char* end = _text.data() + _text.size();
+    if (next == end) return traits_type::eof();
+    setg(next, next, next + std::min(_piece, static_cast<std::size_t>(end - next)));
+    return traits_type::to_int_type(*next);
+  }
+
+ private:
+  std::string _text;
+  std::size_t _piece;
+  const cString& _watched;
+};
+
+struct PiecemealRow {
+  std::size_t piece;  // characters the input serves at a time
+  std::string input;  // read up to ';', which is kept in the input
+  std::vector<std::pair<unsigned, unsigned>> seen;
+  unsigned length;  // the text's length after the read
+};
+
+// Reads append 254 characters at a time and once more at the end, starting from "pre" in a buffer
+// of 10 bytes.
+TEST(cStringTest, ReadAppendsInBlocks) {
+  const std::string many(600, 'x');
+  const PiecemealRow rows[] = {
+      {200, many, {{3, 10}, {3, 10}, {257, 258}, {511, 512}}, 603},
+      {127, many.substr(0, 254) + ";x", {{3, 10}, {3, 10}, {257, 258}}, 257},
+      {1, "ab;x", {{3, 10}, {3, 10}, {3, 10}}, 5},
+      {4, std::string("ab") + '\0' + "x", {{3, 10}}, 5},
+  };
+  for (const PiecemealRow& row : rows) {
+    cString s("pre");
+    s.setBufferLength(10);
+    PiecemealInput input(row.input, row.piece, s);
+    std::istream in(&input);
+    s.read(in, ';', 0);
+    EXPECT_EQ(input.seen, row.seen) << row.piece;
+    EXPECT_EQ(s.length(), row.length);
+    EXPECT_EQ(s.bufferLength(), row.length + 1);
   }
 }
 
