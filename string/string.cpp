@@ -418,7 +418,7 @@ int cString::fromLong(long n) { return format(*this, "%ld", n); }
 
 int cString::toInt() const { return parseLeadingInt(rep->chars); }
 
-long cString::toLong() const { return parseLeadingInt(rep->chars); }
+long cString::toLong() const { return parseLeadingLong(rep->chars); }
 
 int cString::write(std::ostream& os) const {
   os << rep->chars;

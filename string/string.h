@@ -147,7 +147,8 @@ class cString {
   int fromInt(int n);
   int fromLong(long n);
   // The leading decimal number: whitespace skipped, one optional sign, then digits; 0 when there
-  // is no digit. Both wrap at 32 bits, so toLong gives the same on every system.
+  // is no digit. toInt wraps at 32 bits, toLong at the width of long (32 bits on Windows, 64 on
+  // Linux), so toLong reads back every number fromLong writes.
   int toInt() const;
   long toLong() const;
 

@@ -139,7 +139,33 @@ TEST(cStringTest, SearchesForwardAndBackward) {
   std::ostringstream out;
   cString("a b").write(out);
   EXPECT_EQ(out.str(), "a b");
-  EXPECT_EQ(cString("4294967297").toLong(), 1L);
+}
+
+struct NumberRow {
+  std::string text;
+  long expected;
+};
+
+// toInt wraps at 32 bits everywhere; toLong at the width of long, so that it reads back every
+// number fromLong writes.
+TEST(cStringTest, NumbersWrapAtTheirOwnWidth) {
+  for (const NumberRow& row : std::initializer_list<NumberRow>{
+           {"  -17abc", -17}, {"4294967297", 1}, {"2147483648", INT_MIN}, {"+-5", 0}}) {
+    EXPECT_EQ(cString(row.text.c_str()).toInt(), row.expected) << row.text;
+  }
+  const unsigned long beyond = static_cast<unsigned long>(LONG_MAX) + 1;
+  for (const NumberRow& row :
+       std::initializer_list<NumberRow>{{"  -17abc", -17},
+                                        {std::to_string(beyond), LONG_MIN},
+                                        {std::to_string(ULONG_MAX), -1},
+                                        {"-" + std::to_string(beyond), LONG_MIN}}) {
+    EXPECT_EQ(cString(row.text.c_str()).toLong(), row.expected) << row.text;
+  }
+  for (long n : {LONG_MAX, LONG_MIN, 0L, -1L, long{INT_MAX} + 1}) {
+    cString s;
+    s.fromLong(n);
+    EXPECT_EQ(s.toLong(), n) << text(s);
+  }
 }
 
 const char SELF[] = "self";  // in place of a delimiter set: the value's own text
