@@ -13,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "string/waiting.h"
 #include "support/ascii.h"
 #include "support/assert.h"
 #include "support/number.h"
@@ -78,6 +79,56 @@ bool isIn(char c, const char* set) {
   }
   return false;
 }
+
+// True when `c` ends a read: a NUL, or a delimiter (a character of `delimiters`, or whitespace when
+// `delimiters` is null).
+bool endsRead(char c, const char* delimiters) {
+  return c == '\0' || (delimiters ? isIn(c, delimiters) : isAsciiSpace(c));
+}
+
+// The characters at the start of `chars` that do not end a read. A single delimiter, the commonest
+// case, is looked for with two fast searches.
+std::string_view beforeEnd(std::string_view chars, const char* delimiters) {
+  if (delimiters && delimiters[0] != '\0' && delimiters[1] == '\0') {
+    chars = chars.substr(0, chars.find(delimiters[0]));
+    return chars.substr(0, chars.find('\0'));
+  }
+  auto end = std::find_if(chars.begin(), chars.end(),
+                          [delimiters](char c) { return endsRead(c, delimiters); });
+  return chars.substr(0, static_cast<size_t>(end - chars.begin()));
+}
+
+// Gathers the characters of a read in blocks and hands each full block, and at the end the rest,
+// to `append`, a callable taking the characters and their count. A full block's worth that one
+// gathered run holds whole is handed over from where it stands, without a copy.
+template <typename Append>
+class Blocks {
+ public:
+  explicit Blocks(Append append) : _append(append) {}
+
+  // Gathers `chars`, which stay valid until this call returns.
+  void gather(std::string_view chars) {
+    while (!chars.empty()) {
+      size_t piece = std::min<size_t>(chars.size(), READ_BLOCK_CHARACTERS - _stored);
+      bool whole = _stored == 0 && piece == READ_BLOCK_CHARACTERS;
+      if (!whole) std::memcpy(_block + _stored, chars.data(), piece);
+      _stored += static_cast<unsigned>(piece);
+      if (_stored == READ_BLOCK_CHARACTERS) {
+        _append(whole ? chars.data() : _block, _stored);
+        _stored = 0;
+      }
+      chars.remove_prefix(piece);
+    }
+  }
+
+  // Hands over the characters gathered since the last full block, also when there are none.
+  void finish() { _append(_block, _stored); }
+
+ private:
+  Append _append;
+  char _block[READ_BLOCK_CHARACTERS];
+  unsigned _stored = 0;
+};
 
 }  // namespace
 
@@ -172,11 +223,14 @@ bool cString::holds(const char* s) const {
 void cString::append(const char* s) {
   GW_ASSERT(s);
   if (holds(s)) return append(cString(s));
+  appendCharacters(s, textLength(s), length());
+}
+
+void cString::appendCharacters(const char* s, unsigned count, unsigned length) {
   makeUnique();
-  unsigned length = this->length();
-  unsigned added = textLength(s);
-  resize(length + added + 1, length);
-  std::memcpy(rep->chars + length, s, added + 1);
+  resize(length + count + 1, length);
+  std::memcpy(rep->chars + length, s, count);
+  rep->chars[length + count] = '\0';
 }
 
 void cString::prepend(const char* s) {
@@ -427,30 +481,34 @@ int cString::write(std::ostream& os) const {
 
 int cString::read(std::istream& is, const char* delimiters, int discardDelimiter) {
   if (delimiters && holds(delimiters)) return read(is, cString(delimiters), discardDelimiter);
-  char block[READ_BLOCK_CHARACTERS + 2];
-  unsigned stored = 0;
+  unsigned length = this->length();
+  Blocks blocks([this, &length](const char* chars, unsigned count) {
+    appendCharacters(chars, count, length);
+    length += count;
+  });
   std::istream::sentry ready(is, true);
   std::streambuf* source = is.rdbuf();
-  using Traits = std::istream::traits_type;
-  for (int got; ready && (got = source->sbumpc()) != 0;) {
-    if (got == Traits::eof()) {
+  while (ready) {
+    int next = source->sgetc();
+    if (next == std::istream::traits_type::eof()) {
       is.setstate(std::ios::eofbit | std::ios::failbit);
       break;
     }
-    char c = static_cast<char>(got);
-    if (delimiters ? isIn(c, delimiters) : isAsciiSpace(c)) {
-      if (!discardDelimiter) is.putback(c);
+    char c = static_cast<char>(next);
+    if (endsRead(c, delimiters)) {
+      if (c == '\0' || discardDelimiter) source->sbumpc();
       break;
     }
-    block[stored++] = c;
-    if (stored == READ_BLOCK_CHARACTERS) {
-      block[stored] = '\0';
-      append(block);
-      stored = 0;
+    std::string_view run = beforeEnd(waitingCharacters(*source), delimiters);
+    if (run.empty()) {  // a source without a get area gives one character at a time
+      source->sbumpc();
+      blocks.gather({&c, 1});
+    } else {
+      blocks.gather(run);
+      takeWaiting(*source, run.size());
     }
   }
-  block[stored] = '\0';
-  append(block);
+  blocks.finish();
   return 1;
 }
 

@@ -167,6 +167,9 @@ class cString {
  private:
   friend int vformat(cString& dst, const char* fmt, va_list args);
 
+  // append of the `count` characters at `s` to the text, which is `length` characters long. `s`
+  // holds no NUL among them and does not point into this value's buffer.
+  void appendCharacters(const char* s, unsigned count, unsigned length);
   // setBufferLength for a private record whose text is `length` characters long.
   void resize(unsigned newBufferLength, unsigned length);
   // True when `s` points into this value's buffer, where a change could move or overwrite it.

@@ -117,7 +117,7 @@ void ReadCString(benchmark::State& state, const std::string& (*input)(), char de
     std::istringstream in(input());
     cString s;
     while (in.peek() != EOF) {
-      s = "";
+      s[0] = '\0';  // emptied in its own buffer, as getline empties its string
       s.read(in, delimiter, 1);
     }
     benchmark::DoNotOptimize(s.length());

@@ -217,8 +217,10 @@ TEST(cStringTest, ReadAppendsUpToADelimiter) {
   }
 }
 
-// Serves its text a few characters at a time and notes, whenever it is asked for more, the length
-// and buffer length of the value being read into: what the read has appended so far.
+// Serves its text a few characters at a time, or with no characters held ready at all (piece 0:
+// each one comes through underflow and is taken through uflow), and notes, whenever it is asked
+// for more, the length and buffer length of the value being read into: what the read has appended
+// so far.
 class PiecemealInput : public std::streambuf {
  public:
   PiecemealInput(std::string text, std::size_t piece, const cString& watched)
@@ -229,17 +231,28 @@ class PiecemealInput : public std::streambuf {
  protected:
   int_type underflow() override {
     seen.emplace_back(_watched.length(), _watched.bufferLength());
-    char* next = egptr() ? egptr() : _text.data();
-    char* end = _text.data() + _text.size();
-    if (next == end) return traits_type::eof();
-    setg(next, next, next + std::min(_piece, static_cast<std::size_t>(end - next)));
+    if (_next == _text.size()) return traits_type::eof();
+    char* next = _text.data() + _next;
+    if (_piece > 0) {
+      std::size_t count = std::min(_piece, _text.size() - _next);
+      setg(next, next, next + count);
+      _next += count;
+    }
     return traits_type::to_int_type(*next);
+  }
+
+  int_type uflow() override {
+    if (_piece > 0) return std::streambuf::uflow();
+    int_type taken = underflow();
+    if (taken != traits_type::eof()) ++_next;
+    return taken;
   }
 
  private:
   std::string _text;
   std::size_t _piece;
   const cString& _watched;
+  std::size_t _next = 0;  // the first character not yet served
 };
 
 struct PiecemealRow {
@@ -247,17 +260,23 @@ struct PiecemealRow {
   std::string input;  // read up to ';', which is kept in the input
   std::vector<std::pair<unsigned, unsigned>> seen;
   unsigned length;  // the text's length after the read
+  std::string rest;
+  std::ios::iostate state;
 };
 
 // Reads append 254 characters at a time and once more at the end, starting from "pre" in a buffer
 // of 10 bytes.
 TEST(cStringTest, ReadAppendsInBlocks) {
+  const auto ended = std::ios::eofbit | std::ios::failbit;
+  const auto good = std::ios::goodbit;
   const std::string many(600, 'x');
+  const std::pair<unsigned, unsigned> unread(3, 10);
   const PiecemealRow rows[] = {
-      {200, many, {{3, 10}, {3, 10}, {257, 258}, {511, 512}}, 603},
-      {127, many.substr(0, 254) + ";x", {{3, 10}, {3, 10}, {257, 258}}, 257},
-      {1, "ab;x", {{3, 10}, {3, 10}, {3, 10}}, 5},
-      {4, std::string("ab") + '\0' + "x", {{3, 10}}, 5},
+      {200, many, {unread, unread, {257, 258}, {511, 512}}, 603, "", ended},
+      {127, many.substr(0, 254) + ";x", {unread, unread, {257, 258}}, 257, ";x", good},
+      {1, "ab;x", {unread, unread, unread}, 5, ";x", good},
+      {4, "ab\0x"s, {unread}, 5, "x", good},
+      {0, "ab;x", {unread, unread, unread, unread, unread}, 5, ";x", good},
   };
   for (const PiecemealRow& row : rows) {
     cString s("pre");
@@ -265,9 +284,12 @@ TEST(cStringTest, ReadAppendsInBlocks) {
     PiecemealInput input(row.input, row.piece, s);
     std::istream in(&input);
     s.read(in, ';', 0);
-    EXPECT_EQ(input.seen, row.seen) << row.piece;
+    SCOPED_TRACE(row.piece);
+    EXPECT_EQ(input.seen, row.seen);
     EXPECT_EQ(s.length(), row.length);
     EXPECT_EQ(s.bufferLength(), row.length + 1);
+    EXPECT_EQ(in.rdstate(), row.state);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), row.rest);
   }
 }
 
