@@ -154,12 +154,13 @@ class cString {
 
   // Inserts the text into `os`. Returns 1.
   int write(std::ostream& os) const;
-  // Appends characters taken one by one from `is` until the end of input, a NUL (consumed, not
-  // stored) or a delimiter: a character of `delimiters`, or whitespace when `delimiters` is null.
-  // The delimiter is never stored; it is consumed when `discardDelimiter` is nonzero and put back
-  // into `is` otherwise. Characters are appended 254 at a time and once more at the end, which
-  // sets the buffer to exactly the text's size. Stream errors end the read too; the end of input
-  // leaves the stream's end-of-file and fail states set, as a single-character get does. Returns 1.
+  // Appends characters taken from `is` until the end of input, a NUL (consumed, not stored) or a
+  // delimiter: a character of `delimiters`, or whitespace when `delimiters` is null. The delimiter
+  // is never stored; it is consumed when `discardDelimiter` is nonzero and left in `is` otherwise.
+  // Characters are taken in runs from what the stream's buffer holds ready, and appended 254 at a
+  // time and once more at the end, which sets the buffer to exactly the text's size. Stream errors
+  // end the read too; the end of input leaves the stream's end-of-file and fail states set, as a
+  // single-character get does. Returns 1.
   int read(std::istream& is, const char* delimiters, int discardDelimiter);
   // The same with the single delimiter `delimiter`.
   int read(std::istream& is, char delimiter, int discardDelimiter);
