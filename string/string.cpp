@@ -182,9 +182,11 @@ char& cString::operator[](int index) {
   GW_ASSERT(index >= 0);
   makeUnique();
   unsigned position = static_cast<unsigned>(index);
+  // Whether length() <= position, found without scanning the text beyond `position`.
+  auto endsByPosition = [this, position] { return std::memchr(rep->chars, '\0', position + 1); };
   if (rep->bufferLength <= position + 1) {
     setBufferLength(position + 2);
-  } else if (length() <= position) {
+  } else if (endsByPosition()) {
     rep->chars[position + 1] = '\0';
   }
   return rep->chars[position];
