@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "dictionary/memdict.h"
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "app/resource.h"
 #include "dictionary/diskdict.h"
 #include "support/assert.h"
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <tuple>
 
-#include "support/clock.h"
-#include "support/tempfolder.h"
 #include "support/textfile.h"
+#include "testing/fixedclock.h"
+#include "testing/tempfolder.h"
 
 namespace {
 

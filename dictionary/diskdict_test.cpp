@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "dictionary/memdict.h"
-#include "support/os.h"
 #include "support/random.h"
-#include "support/stderrmatcher.h"
-#include "support/wordlist.h"
+#include "testing/standinfile.h"
+#include "testing/stderrmatcher.h"
+#include "testing/wordlist.h"
 
 namespace {
 

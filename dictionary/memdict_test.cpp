@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "support/random.h"
-#include "support/stderrmatcher.h"
-#include "support/wordlist.h"
+#include "testing/stderrmatcher.h"
+#include "testing/wordlist.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <tuple>
 
-#include "support/stderrmatcher.h"
+#include "testing/stderrmatcher.h"
 
 namespace {
 

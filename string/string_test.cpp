@@ -11,7 +11,7 @@
 #include <tuple>
 #include <utility>
 
-#include "support/stderrmatcher.h"
+#include "testing/stderrmatcher.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "support/stderrmatcher.h"
+#include "testing/stderrmatcher.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <utility>
 
-#include "support/os.h"
-#include "support/tempfolder.h"
+#include "testing/standinfile.h"
+#include "testing/tempfolder.h"
 
 #ifndef _WIN32
 #include <fcntl.h>

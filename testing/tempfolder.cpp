@@ -1,6 +1,6 @@
 // Test helper: temporary folders named after the process and a counter, so that tests running in
 // parallel processes never share one.
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 #include <fstream>
 
