@@ -36,7 +36,4 @@ bool writeStandardError(const char* bytes, std::size_t size);
 // The current calendar time in whole seconds since 1970.
 std::int64_t clockSeconds();
 
-// The process's identifier.
-int processId();
-
 }  // namespace os
