@@ -47,10 +47,8 @@ int counted;  // where the death rows' scores go
 TEST(ScoreGuessTest, CountsEachLetterOfTheWordOnce) {
   // The letters right in the right spot and right in the wrong one, and whether the guess wins.
   struct Row {
-    const char* word;
-    const char* guess;
-    int right;
-    int wrong;
+    const char *word, *guess;
+    int right, wrong;
     bool won;
   };
   const Row rows[] = {

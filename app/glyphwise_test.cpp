@@ -216,8 +216,7 @@ TEST_F(DialogTest, ScrollsToTheNewestGuessAndNumbersGuessesUpTo100) {
 
 TEST(CentreRectTest, CentresWithTruncatedHalves) {
   struct Row {
-    LONG width, height;
-    LONG left, top;  // on a screen of 1024 x 768
+    LONG width, height, left, top;  // the left and top on a screen of 1024 x 768
   };
   const Row rows[] = {
       {500, 400, 262, 184},
@@ -228,11 +227,8 @@ TEST(CentreRectTest, CentresWithTruncatedHalves) {
   for (const Row& row : rows) {
     RECT r{7, 9, 7 + row.width, 9 + row.height};
     CentreRect(&r, 1024, 768);
-    SCOPED_TRACE(::testing::Message() << row.width << " x " << row.height);
-    EXPECT_EQ(r.right - r.left, row.width);
-    EXPECT_EQ(r.bottom - r.top, row.height);
-    EXPECT_EQ(r.left, row.left);
-    EXPECT_EQ(r.top, row.top);
+    EXPECT_EQ((std::vector<LONG>{r.right - r.left, r.bottom - r.top, r.left, r.top}),
+              (std::vector<LONG>{row.width, row.height, row.left, row.top}));
   }
 }
 

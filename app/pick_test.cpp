@@ -12,11 +12,7 @@
 #include "support/tempfolder.h"
 #include "support/textfile.h"
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include <unistd.h>  // dup and dup2, in Windows runtimes too
 
 namespace {
 

@@ -45,8 +45,7 @@ class Resource : public testing::Test {
 // A window of dialog 101: the frame (its font's size where a control has its class; its caption
 // and typeface) or a control (id, class, text), with its rectangle in dialog units and style.
 struct Window {
-  int id;
-  int classAtom;
+  int id, classAtom;
   std::string text;
   int x, y, cx, cy;
   std::uint32_t style;

@@ -99,8 +99,7 @@ TEST_F(WinapiDialogTest, TopIndexClampsAndLinesStayLiteral) {
   struct Row {
     int lines;
     WPARAM index;
-    LRESULT result;
-    LRESULT top;
+    LRESULT result, top;
   };
   const Row rows[] = {
       {3, 2, 0, 0},                                 // a list that does not scroll
@@ -154,9 +153,7 @@ TEST_F(WinapiDialogTest, KeysReachTheProcedureAndMoveTheFocus) {
   // The control focused, the key and its modifiers, what the procedure receives (a click is
   // BN_CLICKED, 0), and the control focused then.
   struct Row {
-    int focus;
-    int key;
-    int state;
+    int focus, key, state;
     std::vector<Received> sent;
     int focusAfter;
   };
