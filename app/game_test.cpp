@@ -52,11 +52,19 @@ TEST(ScoreGuessTest, CountsEachLetterOfTheWordOnce) {
     bool won;
   };
   const Row rows[] = {
-      {"APPLE", "PAPER", 1, 3, false}, {"ROBOT", "FLOOR", 1, 2, false},
-      {"CRANE", "EERIE", 1, 1, false}, {"HELLO", "HOLLY", 3, 1, false},
-      {"HELLO", "LLAMA", 0, 2, false}, {"ABC", "ABCDE", 3, 0, false},
-      {"ABC", "CABCA", 0, 3, false},   {"ABCDE", "EDC", 1, 2, false},
-      {"APPLE", "apple", 5, 0, true},  {"error", "ERROR", 5, 0, true},
+      // Each letter of the word counts once, in its right spot first.
+      {"APPLE", "PAPER", 1, 3, false},
+      {"ROBOT", "FLOOR", 1, 2, false},
+      {"CRANE", "EERIE", 1, 1, false},
+      {"HELLO", "HOLLY", 3, 1, false},
+      {"HELLO", "LLAMA", 0, 2, false},
+      // A guess longer or shorter than the word.
+      {"ABC", "ABCDE", 3, 0, false},
+      {"ABC", "CABCA", 0, 3, false},
+      {"ABCDE", "EDC", 1, 2, false},
+      // The word itself wins, whatever the case of its letters; other guesses count case.
+      {"APPLE", "apple", 5, 0, true},
+      {"error", "ERROR", 5, 0, true},
       {"error", "EROOR", 0, 0, false},
   };
   for (const Row& row : rows) {

@@ -121,7 +121,11 @@ TEST(PlayerDeathTest, GuardsReportTheirCondition) {
     std::int32_t letters;
     const char* guard;
   };
-  for (Row row : {Row{0, "letters > 0,"}, {MAX_WORD_LENGTH, "< MAX_WORD_LENGTH,"}}) {
+  const Row rows[] = {
+      {0, "letters > 0,"},
+      {MAX_WORD_LENGTH, "< MAX_WORD_LENGTH,"},
+  };
+  for (const Row& row : rows) {
     const auto guard = standardErrorMatches(row.guard);
     for (auto get : {&Player::games, &Player::total, &Player::maximum, &Player::minimum})
       EXPECT_EXIT((Player().*get)(row.letters), ExitedWithCode(3), guard);
