@@ -6,6 +6,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "${GLYPHWISE_AUTHORS}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Word-guessing game: find the secret word in few guesses")
 set(CPACK_PACKAGE_CONTACT "${GLYPHWISE_AUTHORS} <authors@example.org>")
+# Every file of a package gets the time of the last commit (SOURCE_DATE_EPOCH).
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackSourceDate.cmake)
+set(CPACK_GLYPHWISE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 
 set(words_files ${PROJECT_SOURCE_DIR}/data/words.txt ${PROJECT_SOURCE_DIR}/data/words-notice.txt)
 if(WIN32)
