@@ -78,6 +78,12 @@ foreach(command program IN ZIP_LISTS commands command_programs)
   install(PROGRAMS ${linux_binary}/${command} DESTINATION ${commands_dir})
 endforeach()
 install(TARGETS ${command_programs} RUNTIME DESTINATION ${programs_dir})
+# Without the compilers' notes, which nothing reads, as Debian's packaging tools leave programs.
+foreach(program IN LISTS command_programs)
+  install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${programs_dir}/${program}\"
+    COMMAND_ERROR_IS_FATAL ANY)")
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/words.txt DESTINATION ${data_dir})
 
 # The man pages.
