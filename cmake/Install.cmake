@@ -1,6 +1,7 @@
-# Where `cmake --install` puts the game, and the packages CPack makes of that: for Windows a zip of
-# Glyphwise.exe beside its words list, the list's notice and a short read-me; for Linux a .deb of
-# the desktop layout, whose launcher starts the game in the folder of its words.txt.
+# Where `cmake --install` puts the game, and the packages CPack makes of that: for Windows a zip and
+# an installer of Glyphwise.exe beside its words list, the list's notice, a short read-me and the
+# licence (cmake/WindowsInstaller.cmake); for Linux a .deb of the desktop layout, whose launcher
+# starts the game in the folder of its words.txt.
 set(CPACK_PACKAGE_NAME glyphwise)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "${GLYPHWISE_AUTHORS}")
@@ -12,8 +13,10 @@ if(WIN32)
   install(TARGETS glyphwise RUNTIME DESTINATION .)
   install(FILES ${words_files} DESTINATION .)
   install(FILES docs/windows-readme.txt DESTINATION . RENAME README.txt)
-  set(CPACK_GENERATOR ZIP)
+  install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+  set(CPACK_GENERATOR ZIP NSIS)
   set(CPACK_SYSTEM_NAME windows-x64)
+  include(cmake/WindowsInstaller.cmake)
 else()
   install(TARGETS glyphwise RUNTIME DESTINATION lib/glyphwise)
   install(PROGRAMS app/launcher.sh DESTINATION bin RENAME glyphwise)
