@@ -51,9 +51,10 @@ def wine(*command, display):
 def registry_values(key, display):
     """The values of a registry key as a dict of name to text, or None when there is no such key."""
     query = wine("reg", "query", key, display=display)
-    if query.returncode == 1 and "Unable to find the specified registry key" in query.stderr:
+    output = query.stdout + query.stderr
+    if query.returncode == 1 and "Unable to find the specified registry key" in output:
         return None
-    assert query.returncode == 0, "reg query %s failed: %s" % (key, query.stderr)
+    assert query.returncode == 0, "reg query %s failed: %s" % (key, output)
     return dict(re.findall(r"^\s+(\S+)\s+REG_\w+\s+(.*?)\r?$", query.stdout, re.MULTILINE))
 
 
