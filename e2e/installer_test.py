@@ -1,7 +1,8 @@
 """End-to-end: the Windows installer under Wine, from a silent install into a fresh Wine prefix to a
-silent uninstall. Checks the installed files, the Start-menu shortcut read back from its .lnk, the
-uninstall entry, the game started as the shortcut starts it, and that the uninstaller leaves
-nothing behind. Keeps a picture of the installed game's window as window.png in FOLDER.
+silent uninstall, with a second install over the first between. Checks the installed files, the
+Start-menu shortcut read back from its .lnk, the uninstall entry, the game started as the shortcut
+starts it, and that the uninstaller leaves nothing behind. Keeps a picture of the installed game's
+window as window.png in FOLDER.
 Usage: installer_test.py INSTALLER FOLDER, on the display that xvfb-run gives; FOLDER (emptied
 first) holds the Wine prefix."""
 
@@ -65,8 +66,8 @@ def version_of(installer):
 
 class InstallerTest(unittest.TestCase):
     def install(self):
-        shutil.rmtree(FOLDER, ignore_errors=True)
-        os.makedirs(FOLDER)
+        """Runs the installer silently. Over an installed game it runs the installed uninstaller
+        first, as an upgrade does."""
         self.assertEqual(wine(os.path.abspath(INSTALLER), "/S", display=True).returncode, 0)
 
     def check_installed_files(self):
@@ -114,9 +115,12 @@ class InstallerTest(unittest.TestCase):
             self.assertIsNone(registry_values(key, display=False), key)
 
     def test_install_play_and_uninstall(self):
-        self.install()
-        self.check_installed_files()
-        self.check_uninstall_entry()
+        shutil.rmtree(FOLDER, ignore_errors=True)
+        os.makedirs(FOLDER)
+        for _ in range(2):  # into the fresh prefix, then again over the installed game
+            self.install()
+            self.check_installed_files()
+            self.check_uninstall_entry()
         self.check_shortcut_starts_the_game()
         self.uninstall()
         self.check_no_key_left()
