@@ -23,8 +23,8 @@ INSTALL_FOLDER = r"C:\Program Files\Glyphwise"
 START_MENU = r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Glyphwise"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Glyphwise"
 VENDOR_KEY = r"HKLM\Software\The Glyphwise Authors"
-INSTALLED_FILES = ["Glyphwise.exe", "LICENSE.txt", "README.txt", "Uninstall.exe", "words-notice.txt",
-                   "words.txt"]
+INSTALLED_FILES = ["Glyphwise.exe", "LICENSE.txt", "README.txt", "Uninstall.exe",
+                   "words-notice.txt", "words.txt"]
 SHORTCUTS = ["Glyphwise.lnk", "Uninstall.lnk"]
 
 
@@ -105,7 +105,8 @@ class InstallerTest(unittest.TestCase):
         """Runs the uninstaller, which copies itself away and goes on after this command returns,
         and waits until it has removed the install folder and then the Start-menu folder, its last
         step after the registry keys."""
-        self.assertEqual(wine(INSTALL_FOLDER + r"\Uninstall.exe", "/S", display=False).returncode, 0)
+        uninstaller = INSTALL_FOLDER + r"\Uninstall.exe"
+        self.assertEqual(wine(uninstaller, "/S", display=False).returncode, 0)
         for folder in (INSTALL_FOLDER, START_MENU):
             desktop.wait_until(lambda: not os.path.exists(unix_path(folder)),
                                "the uninstaller to remove " + folder)
