@@ -2,7 +2,7 @@
 # the installed files in Program Files\Glyphwise, a Start-menu shortcut that starts the game in that
 # folder (it reads words.txt from its working folder) and an entry under Add or Remove Programs.
 # Included by Install.cmake for the Windows build, whose install rules give the files.
-set(installer_name Glyphwise)  # the install folder, the Start-menu folder and the uninstall key
+set(installer_name ${PROJECT_NAME})  # the install folder, the Start-menu folder and the uninstall key
 set(CPACK_VERBATIM_VARIABLES ON)  # the NSIS lines below reach the script as written
 
 # The amd64 stub: a 64-bit program, which sees the 64-bit Program Files and registry.

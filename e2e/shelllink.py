@@ -47,16 +47,11 @@ def read(path):
     size = struct.unpack_from("<I", data, at)[0]
     target = _target(data[at:at + size])
     at += size
+    width, encoding = (2, "utf-16-le") if flags & IS_UNICODE else (1, "latin-1")
     strings = {}  # each up to its first NUL: Wine counts a NUL at the end of each in its length
     for field, flag in STRINGS:
         if flags & flag:
-            count = struct.unpack_from("<H", data, at)[0]
-            at += 2
-            if flags & IS_UNICODE:
-                text = data[at:at + 2 * count].decode("utf-16-le")
-                at += 2 * count
-            else:
-                text = data[at:at + count].decode("latin-1")
-                at += count
-            strings[field] = text.split("\0")[0]
+            size = width * struct.unpack_from("<H", data, at)[0]
+            strings[field] = data[at + 2:at + 2 + size].decode(encoding).split("\0")[0]
+            at += 2 + size
     return Shortcut(target, strings)
