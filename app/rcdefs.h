@@ -33,3 +33,7 @@
 // The version record's system and file type.
 #define VOS_NT_WINDOWS32 0x00040004L
 #define VFT_APP 0x00000001L
+
+// The application manifest: its resource type and the identifier the system reads at start-up.
+#define RT_MANIFEST 24
+#define CREATEPROCESS_MANIFEST_RESOURCE_ID 1

@@ -1,6 +1,7 @@
-# Where `cmake --install` puts the game, and the packages CPack makes of that: for Windows a zip of
-# Glyphwise.exe beside its words list, the list's notice and a short read-me; for Linux a .deb laid
-# out as Debian's policy asks (cmake/DebianPackage.cmake).
+# Where `cmake --install` puts the game, and the packages CPack makes of that: for Windows a zip and
+# an installer of Glyphwise.exe beside its words list, the list's notice, a short read-me and the
+# licence (cmake/WindowsInstaller.cmake); for Linux a .deb laid out as Debian's policy asks
+# (cmake/DebianPackage.cmake).
 set(CPACK_PACKAGE_NAME glyphwise)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "${GLYPHWISE_AUTHORS}")
@@ -15,8 +16,10 @@ if(WIN32)
   install(TARGETS glyphwise RUNTIME DESTINATION .)
   install(FILES ${words_files} DESTINATION .)
   install(FILES docs/windows-readme.txt DESTINATION . RENAME README.txt)
-  set(CPACK_GENERATOR ZIP)
+  install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+  set(CPACK_GENERATOR ZIP NSIS)
   set(CPACK_SYSTEM_NAME windows-x64)
+  include(cmake/WindowsInstaller.cmake)
 else()
   include(${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
 endif()

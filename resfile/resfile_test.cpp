@@ -1,5 +1,6 @@
 // Reads the compiled window resources (glyphwise.res, made by windres from app/glyphwise.rc) and
-// checks the dialog and the icon against the window's design, then feeds the reader malformed data.
+// checks the list of resources, the dialog and the icon against the window's design, then feeds the
+// reader malformed data.
 #include "resfile/resfile.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,8 @@ namespace {
 
 using namespace resfile;
 using Bytes = std::vector<std::uint8_t>;
-constexpr std::uint16_t RT_ICON = 3, RT_DIALOG = 5, RT_GROUP_ICON = 14;
+constexpr std::uint16_t RT_ICON = 3, RT_DIALOG = 5, RT_GROUP_ICON = 14, RT_VERSION = 16,
+                        RT_MANIFEST = 24;
 
 // A copy of `bytes` with the `size`-byte little-endian value at `at` replaced.
 Bytes with(Bytes bytes, std::size_t at, std::uint32_t value, int size = 4) {
@@ -60,6 +62,28 @@ void PrintTo(const Window& w, std::ostream* out) {
   *out << "{" << w.id << ", 0x" << std::hex << w.classAtom << std::dec << ", \"" << w.text << "\", "
        << w.x << ", " << w.y << ", " << w.cx << ", " << w.cy << ", 0x" << std::hex << w.style
        << std::dec << "}";
+}
+
+// Every resource of the window, each in the language 0x0C09 (English, Australia), and no other
+// resource: the manifest takes effect only as type 24, id 1.
+TEST_F(Resource, EachResourceInEnglishAustralia) {
+  struct Row {
+    std::uint16_t type;
+    std::uint16_t ordinal;  // the resource's number, when it has no name
+    const char* name;       // or its name
+  };
+  const std::vector<Row> rows = {{RT_DIALOG, 101, nullptr},
+                                 {RT_ICON, 1, nullptr},
+                                 {RT_GROUP_ICON, 0, "ID_APP"},
+                                 {RT_VERSION, 1, nullptr},
+                                 {RT_MANIFEST, 1, nullptr}};
+  EXPECT_EQ(entries.size(), rows.size());
+  for (const Row& row : rows) {
+    const ResourceEntry* found = row.name ? findResource(entries, row.type, row.name)
+                                          : findResource(entries, row.type, row.ordinal);
+    ASSERT_TRUE(found) << row.type << " " << row.ordinal;
+    EXPECT_EQ(found->language, 0x0C09) << row.type << " " << row.ordinal;
+  }
 }
 
 // Dialog 101's frame, then its controls in tab order.
