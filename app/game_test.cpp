@@ -6,11 +6,9 @@
 
 #include <filesystem>
 #include <string>
-#include <tuple>
-#include <utility>
 
 #include "dictionary/memdict.h"
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 namespace {
 
@@ -47,31 +45,50 @@ class RecordingView : public GameView {
 int counted;  // where the death rows' scores go
 
 TEST(ScoreGuessTest, CountsEachLetterOfTheWordOnce) {
-  // the word, the guess, the right letters in the right spot and in the wrong one, and a win
-  const std::tuple<const char*, const char*, int, int, bool> rows[] = {
-      {"APPLE", "PAPER", 1, 3, false}, {"ROBOT", "FLOOR", 1, 2, false},
-      {"CRANE", "EERIE", 1, 1, false}, {"HELLO", "HOLLY", 3, 1, false},
-      {"HELLO", "LLAMA", 0, 2, false}, {"ABC", "ABCDE", 3, 0, false},
-      {"ABC", "CABCA", 0, 3, false},   {"ABCDE", "EDC", 1, 2, false},
-      {"APPLE", "apple", 5, 0, true},  {"error", "ERROR", 5, 0, true},
+  // The letters right in the right spot and right in the wrong one, and whether the guess wins.
+  struct Row {
+    const char *word, *guess;
+    int right, wrong;
+    bool won;
+  };
+  const Row rows[] = {
+      // Each letter of the word counts once, in its right spot first.
+      {"APPLE", "PAPER", 1, 3, false},
+      {"ROBOT", "FLOOR", 1, 2, false},
+      {"CRANE", "EERIE", 1, 1, false},
+      {"HELLO", "HOLLY", 3, 1, false},
+      {"HELLO", "LLAMA", 0, 2, false},
+      // A guess longer or shorter than the word.
+      {"ABC", "ABCDE", 3, 0, false},
+      {"ABC", "CABCA", 0, 3, false},
+      {"ABCDE", "EDC", 1, 2, false},
+      // The word itself wins, whatever the case of its letters; other guesses count case.
+      {"APPLE", "apple", 5, 0, true},
+      {"error", "ERROR", 5, 0, true},
       {"error", "EROOR", 0, 0, false},
   };
-  for (const auto& [word, guess, right, wrong, won] : rows) {
+  for (const Row& row : rows) {
     int wrongSpot = -1, rightSpot = -1;
-    const bool guessed = ScoreGuess(word, guess, &wrongSpot, &rightSpot);
-    EXPECT_EQ(std::tuple(rightSpot, wrongSpot, guessed), std::tuple(right, wrong, won)) << guess;
+    EXPECT_EQ(ScoreGuess(row.word, row.guess, &wrongSpot, &rightSpot), row.won) << row.guess;
+    EXPECT_EQ(rightSpot, row.right) << row.guess;
+    EXPECT_EQ(wrongSpot, row.wrong) << row.guess;
   }
 }
 
 TEST(ScoreGuessTest, NullArgumentsFailTheirAssertion) {
-  const std::pair<const char*, void (*)()> rows[] = {
+  struct Row {
+    const char* argument;
+    void (*score)();
+  };
+  const Row rows[] = {
       {"word", [] { ScoreGuess(nullptr, "A", &counted, &counted); }},
       {"guess", [] { ScoreGuess("A", nullptr, &counted, &counted); }},
       {"wrongSpot", [] { ScoreGuess("A", "A", nullptr, &counted); }},
-      {"rightSpot", [] { ScoreGuess("A", "A", &counted, nullptr); }}};
-  for (const auto& [argument, score] : rows)
-    EXPECT_EXIT(score(), ::testing::ExitedWithCode(3),
-                std::string("Assertion failed: ") + argument + ", file game, line");
+      {"rightSpot", [] { ScoreGuess("A", "A", &counted, nullptr); }},
+  };
+  for (const Row& row : rows)
+    EXPECT_EXIT(row.score(), ::testing::ExitedWithCode(3),
+                std::string("Assertion failed: ") + row.argument + ", file game, line");
 }
 
 // ---- The controller ----
@@ -86,17 +103,15 @@ class ControllerTest : public ::testing::Test {
   }
 
   // Runs `command` (s start, g Guess, n New Game, c Concede, r remove the words file) with `entry`
-  // in the entry; returns the calls that followed. What a pick prints is dropped.
+  // in the entry; returns the calls that followed. What a pick prints goes to standard output.
   std::string run(char command, const char* entry) {
     view.entry = entry;
     view.calls.clear();
-    ::testing::internal::CaptureStdout();
     if (command == 's') controller.start();
     if (command == 'g') controller.onGuess();
     if (command == 'n') controller.onNewGame();
     if (command == 'c') controller.onConcede();
     if (command == 'r') std::filesystem::remove(folder.path("words.txt"));
-    ::testing::internal::GetCapturedStdout();
     return view.calls;
   }
 
@@ -110,8 +125,12 @@ TEST_F(ControllerTest, PlaysThroughEveryStateAndCommand) {
   const std::string asking = "|G1|N0|C0";
   const std::string started =
       "read|limit 5|clear|+The word has 5 letters; guess away!|G1|N1|C1|empty";
-  // the command, the entry's text, and the calls that follow
-  const std::tuple<char, const char*, std::string> steps[] = {
+  struct Step {
+    char command;
+    const char* entry;  // the entry's text
+    std::string calls;  // the calls that follow
+  };
+  const Step steps[] = {
       // Before start nothing is played.
       {'g', "5", "read"},
       {'c', "5", ""},
@@ -148,8 +167,8 @@ TEST_F(ControllerTest, PlaysThroughEveryStateAndCommand) {
       {'r', "", ""},
       {'g', "5", "read|+Error opening 'words.txt' for reading"},
   };
-  for (const auto& [command, entry, calls] : steps)
-    EXPECT_EQ(run(command, entry), calls) << command << " " << entry;
+  for (const Step& step : steps)
+    EXPECT_EQ(run(step.command, step.entry), step.calls) << step.command << " " << step.entry;
 }
 
 }  // namespace

@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "app/resource.h"
 #include "dictionary/diskdict.h"
 #include "support/assert.h"
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 namespace {
 
@@ -98,11 +97,16 @@ class DialogTest : public ::testing::Test {
 // From the start through a won game, New Game and a conceded one; every command gives the focus
 // back to the entry and empties it.
 TEST_F(DialogTest, PlaysGamesWithTheFocusBackInTheEntry) {
-  // The button pressed (0: none, the dialog as it starts), the text typed before, the first line
-  // checked, the lines of the list from it on, and the buttons enabled.
   const std::vector<std::string> start = {
       "GlyphWise V1.0", "Copyright (C) 2026 The Glyphwise Authors", "", "How many letters (4-10)?"};
-  const std::tuple<int, const char*, size_t, std::vector<std::string>, const char*> rows[] = {
+  struct Row {
+    int button;                      // 0: none, the dialog as it starts
+    const char* typed;               // before the button is pressed
+    size_t first;                    // the first line checked
+    std::vector<std::string> shown;  // the lines of the list from it on
+    const char* enabled;             // the buttons enabled, as enabledButtons() gives them
+  };
+  const Row rows[] = {
       {0, "", 0, start, "100111"},
       {IDC_GUESS, "5", 0, {"The word has 5 letters; guess away!"}, "111111"},
       {IDC_GUESS, "paper", 1, {"  1: PAPER  1/3"}, "111111"},
@@ -112,17 +116,21 @@ TEST_F(DialogTest, PlaysGamesWithTheFocusBackInTheEntry) {
       {IDC_GUESS, "5", 0, {"The word has 5 letters; guess away!"}, "111111"},
       {IDC_CONCEDE, "", 1, {"The word was APPLE"}, "010111"},
   };
-  for (const auto& [button, typed, first, shown, buttons] : rows) {
-    if (button != 0) press(button, typed);
-    EXPECT_EQ(lines(first), shown) << typed;
-    EXPECT_EQ(textOf(control(IDC_ENTRY)), "") << typed;
-    EXPECT_EQ(enabledButtons(), buttons) << typed;
-    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << button;
+  for (const Row& row : rows) {
+    if (row.button != 0) press(row.button, row.typed);
+    EXPECT_EQ(lines(row.first), row.shown) << row.typed;
+    EXPECT_EQ(textOf(control(IDC_ENTRY)), "") << row.typed;
+    EXPECT_EQ(enabledButtons(), row.enabled) << row.typed;
+    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << row.button;
   }
 }
 
 TEST_F(DialogTest, AboutAndHelpShowTheirBoxesAndGiveTheFocusBack) {
-  const std::pair<int, const char*> rows[] = {
+  struct Row {
+    int button;
+    const char* text;  // the box's text; its caption is the title
+  };
+  const Row rows[] = {
       {IDC_ABOUT,
        "GlyphWise V1.0\nCopyright (C) 2026 The Glyphwise Authors\n\nGame Concept: The Glyphwise "
        "Authors\nProgramming: The Glyphwise Authors\n\nGlyphwise is free to play and to share.\n\n"
@@ -137,9 +145,9 @@ TEST_F(DialogTest, AboutAndHelpShowTheirBoxesAndGiveTheFocusBack) {
        "the\ndictionary, entering an unknown word will count as a\nguess, but you won't get a "
        "score for the guess."},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(boxShownBy([&] { press(row.first); }), Box("GlyphWise V1.0", row.second));
-    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << row.first;
+  for (const Row& row : rows) {
+    EXPECT_EQ(boxShownBy([&] { press(row.button); }), Box("GlyphWise V1.0", row.text));
+    EXPECT_EQ(GetFocus(), control(IDC_ENTRY)) << row.button;
   }
 }
 
@@ -173,14 +181,22 @@ TEST_F(DialogTest, SetsItsIconsAndCentresItselfOnTheScreen) {
 TEST_F(DialogTest, CommandsOtherThanButtonClicksAreIgnored) {
   // Commands sent without a control are taken (TRUE) and ignored; the entry's notifications are
   // left to the dialog manager (FALSE).
-  const std::pair<int, WORD> rows[] = {
-      {IDC_GUESS, BN_CLICKED}, {IDCANCEL, BN_CLICKED}, {IDC_ENTRY, EN_CHANGE}};
-  for (const auto& [id, code] : rows) {
+  struct Row {
+    int id;
+    WORD code;
+  };
+  const Row rows[] = {
+      {IDC_GUESS, BN_CLICKED},
+      {IDCANCEL, BN_CLICKED},
+      {IDC_ENTRY, EN_CHANGE},
+  };
+  for (const Row& row : rows) {
     send(IDC_ENTRY, WM_SETTEXT, 0, "5");
-    LPARAM from = code == BN_CLICKED ? 0 : reinterpret_cast<LPARAM>(control(id));
-    INT_PTR result = MainDialogProc(dialog, WM_COMMAND, MAKEWPARAM(id, code), from);
-    EXPECT_EQ(std::make_tuple(id, result, lines().size(), textOf(control(IDC_ENTRY))),
-              std::make_tuple(id, from ? FALSE : TRUE, 4u, "5"));
+    LPARAM from = row.code == BN_CLICKED ? 0 : reinterpret_cast<LPARAM>(control(row.id));
+    INT_PTR result = MainDialogProc(dialog, WM_COMMAND, MAKEWPARAM(row.id, row.code), from);
+    EXPECT_EQ(result, from ? FALSE : TRUE) << row.id;
+    EXPECT_EQ(lines().size(), 4u) << row.id;
+    EXPECT_EQ(textOf(control(IDC_ENTRY)), "5") << row.id;
   }
 }
 
@@ -199,13 +215,20 @@ TEST_F(DialogTest, ScrollsToTheNewestGuessAndNumbersGuessesUpTo100) {
 }
 
 TEST(CentreRectTest, CentresWithTruncatedHalves) {
-  // width, height, and the left and top on a screen of 1024 x 768
-  const std::vector<LONG> rows[] = {
-      {500, 400, 262, 184}, {1025, 400, 0, 184}, {1027, 769, -1, 0}, {1, 1, 511, 383}};
-  for (const auto& row : rows) {
-    RECT r{7, 9, 7 + row[0], 9 + row[1]};
+  struct Row {
+    LONG width, height, left, top;  // the left and top on a screen of 1024 x 768
+  };
+  const Row rows[] = {
+      {500, 400, 262, 184},
+      {1025, 400, 0, 184},
+      {1027, 769, -1, 0},
+      {1, 1, 511, 383},
+  };
+  for (const Row& row : rows) {
+    RECT r{7, 9, 7 + row.width, 9 + row.height};
     CentreRect(&r, 1024, 768);
-    EXPECT_EQ((std::vector<LONG>{r.right - r.left, r.bottom - r.top, r.left, r.top}), row);
+    EXPECT_EQ((std::vector<LONG>{r.right - r.left, r.bottom - r.top, r.left, r.top}),
+              (std::vector<LONG>{row.width, row.height, row.left, row.top}));
   }
 }
 

@@ -1,7 +1,8 @@
 # Checks that an executable carries exactly the resources of a compiled .res file: windres dumps
 # both as resource script text and the two dumps must agree (but for the memory flags, which an
 # executable does not keep), every resource in language 0x0C09 (LANGUAGE 9, 3), with dialog 101
-# in the plain form, the icon group ID_APP and the version record.
+# in the plain form, the icon group ID_APP, the version record and the application manifest (type
+# 24, id 1).
 # Run as: cmake -DWINDRES=... -DEXE=... -DRES=... -P CheckExeResources.cmake
 
 function(dump_resources file result)
@@ -25,7 +26,7 @@ endif()
 
 string(REGEX MATCHALL "LANGUAGE [0-9]+, [0-9]+" languages "${exe_resources}")
 list(REMOVE_DUPLICATES languages)
-foreach(expected "LANGUAGE 9, 3" "\n101 DIALOG " "\n\"ID_APP\" 14 " "\n1 VERSIONINFO")
+foreach(expected "LANGUAGE 9, 3" "\n101 DIALOG " "\n\"ID_APP\" 14 " "\n1 VERSIONINFO" "\n1 24 ")
   string(FIND "${exe_resources}" "${expected}" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "${EXE} lacks ${expected}")

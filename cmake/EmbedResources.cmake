@@ -24,6 +24,10 @@ if(CMAKE_SCRIPT_MODE_FILE)
 endif()
 
 find_program(GLYPHWISE_WINDRES NAMES x86_64-w64-mingw32-windres windres REQUIRED)
+# windres preprocesses the script with the build's own C++ compiler, the native one in a native
+# build: the script needs no Windows headers (app/rcdefs.h), so no cross compiler is needed there.
+set(GLYPHWISE_RC_PREPROCESSOR --preprocessor=${CMAKE_CXX_COMPILER} --preprocessor-arg=-E
+  --preprocessor-arg=-xc --preprocessor-arg=-DRC_INVOKED)
 
 # glyphwise_compile_resources(res_target rc_file [DEPENDS file...]): compiles the resource script
 # `rc_file` (its own folder on the include path) into <name>.res in this build folder, made by the
@@ -35,7 +39,8 @@ function(glyphwise_compile_resources res_target rc_file)
   get_filename_component(name ${script} NAME_WE)
   set(res_file ${CMAKE_CURRENT_BINARY_DIR}/${name}.res)
   add_custom_command(OUTPUT ${res_file}
-    COMMAND ${GLYPHWISE_WINDRES} -I ${folder} -O res ${script} -o ${res_file}
+    COMMAND ${GLYPHWISE_WINDRES} ${GLYPHWISE_RC_PREPROCESSOR} -I ${folder} -O res ${script}
+            -o ${res_file}
     DEPENDS ${script} ${ARG_DEPENDS}
     COMMENT "Compiling ${name}.rc"
     VERBATIM)

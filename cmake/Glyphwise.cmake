@@ -1,5 +1,6 @@
-# Helpers for the project's own targets: one warning policy for everything we write, and unit
-# tests registered with CTest under the label "unit".
+# Helpers for the project's own targets: one warning policy for everything we write, the product's
+# libraries and programs kept free of test-only code, and unit tests registered with CTest under
+# the label "unit".
 
 function(glyphwise_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
@@ -8,13 +9,30 @@ function(glyphwise_warnings target)
   endif()
 endfunction()
 
-# glyphwise_library(name source... [LINKS lib...]): a static library of the core.
+# glyphwise_library(name source... [TEST_ONLY] [LINKS lib...]): a static library of the core, or
+# with TEST_ONLY one of the test helpers; only a TEST_ONLY library may hold test-only code.
 function(glyphwise_library name)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "TEST_ONLY" "" "LINKS" ${ARGN})
   add_library(${name} STATIC ${ARG_UNPARSED_ARGUMENTS})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   glyphwise_warnings(${name})
+  if(NOT ARG_TEST_ONLY)
+    glyphwise_refuse_test_only(${name})
+  endif()
+endfunction()
+
+# glyphwise_program(name source... [WIN32] [LINKS lib...]): one of the product's programs.
+function(glyphwise_program name)
+  cmake_parse_arguments(ARG "WIN32" "" "LINKS" ${ARGN})
+  if(ARG_WIN32)
+    add_executable(${name} WIN32 ${ARG_UNPARSED_ARGUMENTS})
+  else()
+    add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS})
+  glyphwise_warnings(${name})
+  glyphwise_refuse_test_only(${name})
 endfunction()
 
 # glyphwise_test(name source... [DISPLAY] [LINKS lib...]): a GoogleTest program for CTest. Natively

@@ -8,12 +8,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "support/random.h"
-#include "support/stderrmatcher.h"
-#include "support/wordlist.h"
+#include "testing/stderrmatcher.h"
+#include "testing/wordlist.h"
 
 namespace {
 
@@ -39,14 +38,21 @@ TEST(MemoryDictionaryTest, LoadsSortsAndCountsTheWordsOfTheText) {
   std::vector<std::string> drawn = drawWords(20000, "AB0\x7F\x80\xFF", 0, 24);
   for (const std::string& word : drawWords(300, "AB\xFF", 0, 6))
     drawn.push_back(std::string(20, 'A') + word);
-  std::vector<std::tuple<std::string, std::vector<std::string>>> rows = {
+  struct Row {
+    std::string text;
+    std::vector<std::string> words;
+  };
+  const std::vector<std::string> dogCatAnt = {"DOG", "CAT", "ANT"};
+  Row rows[] = {
+      {"DOG\nCAT\nANT\n", dogCatAnt},
+      {"DOG\r\nCAT\r\nANT\r\n", dogCatAnt},
+      {"DOG\nCAT\nANT", dogCatAnt},
+      {"DOG\nCAT\nANT\n\x1A", dogCatAnt},
       {"DOG\n\nCAT\n\n", {"", "", "CAT", "DOG"}},
       {"ABCDEFGHIJKLMNOPQ\nABCDEFGHIJKLMNOP\nABCDEFGHIJKLMNO\n",
        {"ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOPQ"}},
-      {linesOf(drawn), drawn}};
-  for (const char* text :
-       {"DOG\nCAT\nANT\n", "DOG\r\nCAT\r\nANT\r\n", "DOG\nCAT\nANT", "DOG\nCAT\nANT\n\x1A"})
-    rows.push_back({text, {"DOG", "CAT", "ANT"}});
+      {linesOf(drawn), drawn},
+  };
   for (auto& [text, words] : rows) {
     SCOPED_TRACE(text.substr(0, 20));
     TestDictionary dictionary;
@@ -75,13 +81,19 @@ TEST(MemoryDictionaryTest, FailedOpenReportsAndLeavesItEmpty) {
   const std::string missing = words + "-missing", empty = writeWordsFile("");
   const std::string noText = writeWordsFile("\x1A\nANT\n");
   const std::string noMemory = "Insufficient memory for dictionary";
-  const std::tuple<std::string, std::size_t, std::string> rows[] = {
+  struct Row {
+    std::string path;
+    std::size_t failingRequest;
+    std::string message;
+  };
+  const Row rows[] = {
       {missing, SIZE_MAX, "Unable to open dictionary file '" + missing + "' for reading."},
       {empty, SIZE_MAX, "Error reading dictionary file '" + empty + "'."},
       {noText, SIZE_MAX, "Error reading dictionary file '" + noText + "'."},
-      {words, 0, noMemory},   // the text
-      {words, 1, noMemory},   // the first 512 entries of the index
-      {words, 3, noMemory}};  // the 1025th word's growth to 2048 entries
+      {words, 0, noMemory},  // the text
+      {words, 1, noMemory},  // the first 512 entries of the index
+      {words, 3, noMemory},  // the 1025th word's growth to 2048 entries
+  };
   for (const auto& [path, failingRequest, message] : rows) {
     TestDictionary dictionary;
     dictionary.failingRequest = failingRequest;
@@ -99,14 +111,19 @@ TEST(MemoryDictionaryTest, FailedOpenReportsAndLeavesItEmpty) {
 }
 
 TEST(MemoryDictionaryDeathTest, QueriesOutOfRange) {
-  const std::tuple<const char*, void (*)()> rows[] = {
+  struct Row {
+    const char* condition;
+    void (*query)();
+  };
+  const Row rows[] = {
       {"length >= 0", [] { MemoryDictionary().wordCount(-1); }},
       {"length < MAX_WORD_LENGTH", [] { MemoryDictionary().wordCount(16); }},
       {"n >= 0", [] { MemoryDictionary().word(-1); }},
-      {"n < _words", [] { MemoryDictionary().word(0); }}};
-  for (const auto& [condition, query] : rows)
-    EXPECT_EXIT(query(), ::testing::ExitedWithCode(3),
-                standardErrorMatches(std::string("Assertion failed: ") + condition +
+      {"n < _words", [] { MemoryDictionary().word(0); }},
+  };
+  for (const Row& row : rows)
+    EXPECT_EXIT(row.query(), ::testing::ExitedWithCode(3),
+                standardErrorMatches(std::string("Assertion failed: ") + row.condition +
                                      ", file memdict, line [0-9]+\r\n"));
 }
 

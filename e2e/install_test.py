@@ -1,28 +1,80 @@
-"""End-to-end: the game as `cmake --install` lays it out. The launcher, started from a folder
-without a words list, must find the installed one and show the game's window.
-Usage: install_test.py PREFIX, on the display that xvfb-run gives"""
+"""End-to-end: the .deb installed for real with apt-get, both of its commands started as a player
+starts them, from a folder without a words list, then the package purged, even when a step failed:
+none of the files it brought may be left. Installing needs root, as CI has; skipped otherwise.
+Usage: install_test.py PACKAGE.deb, on the display that xvfb-run gives"""
 
+import io
 import os
+import subprocess
 import sys
+import tarfile
 import tempfile
 import unittest
 
 import desktop
 
-PREFIX = ""
+PACKAGE = ""  # the .deb's absolute path
+NAME = "glyphwise"
+WINDOW_COMMAND = "/usr/games/glyphwise"
+CONSOLE_COMMAND = "/usr/games/glyphwise-console"
+APT_SECONDS = 300
+GONE = ("", "unknown ok not-installed")  # dpkg's status of a package that is not installed
 
 
+def package_paths(package):
+    """The absolute paths of every file and folder in the package."""
+    tar = subprocess.run(["dpkg-deb", "--fsys-tarfile", package], check=True,
+                         capture_output=True).stdout
+    with tarfile.open(fileobj=io.BytesIO(tar)) as archive:
+        return [os.path.normpath("/" + name) for name in archive.getnames()]
+
+
+def dpkg_status(name):
+    """The package's status in dpkg's database, or "" when dpkg has never heard of it."""
+    return subprocess.run(["dpkg-query", "--show", "--showformat=${Status}", name],
+                          capture_output=True, text=True).stdout
+
+
+@unittest.skipUnless(os.geteuid() == 0, "installing the package needs root")
 class InstallTest(unittest.TestCase):
-    def test_launcher_starts_the_game_beside_its_words(self):
-        with tempfile.TemporaryDirectory() as elsewhere:
-            game = desktop.start([os.path.join(PREFIX, "bin", "glyphwise")], elsewhere)
-            self.addCleanup(game.kill)
+    def apt_get(self, *arguments):
+        result = subprocess.run(["apt-get", "--yes", *arguments], capture_output=True, text=True,
+                                timeout=APT_SECONDS,
+                                env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+    def play_window(self, folder):
+        game = desktop.start([WINDOW_COMMAND], folder)
+        try:
             desktop.wait_for_window("Glyphwise")
             desktop.keys("alt+x")
             self.assertEqual(desktop.finish(game)[0], 1)
+        finally:
+            game.kill()
+
+    def play_console(self, folder):
+        game = subprocess.run([CONSOLE_COMMAND], input="5\n", cwd=folder, capture_output=True,
+                              text=True, timeout=desktop.WAIT_SECONDS)
+        self.assertIn("Word has 5 letters", game.stdout.splitlines(), game.stderr)
+        self.assertEqual(game.returncode, 1)  # the input ended before the word was found
+
+    def test_installs_plays_and_purges(self):
+        self.assertIn(dpkg_status(NAME), GONE, NAME + " is installed already: purge it first")
+        brought = [path for path in package_paths(PACKAGE) if not os.path.lexists(path)]
+        try:
+            self.apt_get("install", PACKAGE)
+            with tempfile.TemporaryDirectory() as elsewhere:
+                with self.subTest("the window"):
+                    self.play_window(elsewhere)
+                with self.subTest("the console"):
+                    self.play_console(elsewhere)
+        finally:
+            self.apt_get("purge", NAME)
+        self.assertIn(dpkg_status(NAME), GONE)
+        self.assertEqual([path for path in brought if os.path.lexists(path)], [])
 
 
 if __name__ == "__main__":
-    PREFIX = os.path.abspath(sys.argv[1])
+    PACKAGE = os.path.abspath(sys.argv[1])
     with desktop.window_manager():
         unittest.main(argv=sys.argv[:1], verbosity=2)

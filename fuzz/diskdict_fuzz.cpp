@@ -7,8 +7,8 @@
 
 #include "dictionary/diskdict.h"
 #include "fuzz/oracle.h"
-#include "support/tempfolder.h"
-#include "support/wordlist.h"
+#include "testing/tempfolder.h"
+#include "testing/wordlist.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static TempFolder folder;

@@ -8,7 +8,7 @@
 
 #include "dictionary/memdict.h"
 #include "fuzz/oracle.h"
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static TempFolder folder;

@@ -11,8 +11,8 @@
 
 #include "app/pick.h"
 #include "fuzz/oracle.h"
-#include "support/clock.h"
-#include "support/tempfolder.h"
+#include "testing/fixedclock.h"
+#include "testing/tempfolder.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
-#include <tuple>
 
-#include "support/stderrmatcher.h"
+#include "testing/stderrmatcher.h"
 
 namespace {
 
@@ -16,9 +16,25 @@ using testing::ExitedWithCode;
 
 std::string zeros(std::size_t count) { return std::string(count, '\0'); }
 
-// Loads `bytes` into a copy of `player`, then saves it: whether it loaded, the count of bytes it
-// read, and the bytes it saved (none when saving failed). Loading no bytes changes nothing.
-std::tuple<bool, long, std::string> reload(Player player, const std::string& bytes) {
+// What reload() saw: whether the record loaded, the count of bytes it read, and the bytes it saved
+// then (none when saving failed).
+struct Reloaded {
+  bool loaded;
+  long position;
+  std::string form;
+
+  bool operator==(const Reloaded& other) const {
+    return loaded == other.loaded && position == other.position && form == other.form;
+  }
+};
+
+void PrintTo(const Reloaded& reloaded, std::ostream* out) {
+  *out << (reloaded.loaded ? "loaded" : "not loaded") << " after " << reloaded.position
+       << " bytes, saved as " << testing::PrintToString(reloaded.form);
+}
+
+// Loads `bytes` into a copy of `player`, then saves it. Loading no bytes changes nothing.
+Reloaded reload(Player player, const std::string& bytes) {
   FILE* file = std::tmpfile();
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::rewind(file);
@@ -39,20 +55,26 @@ TEST(PlayerTest, FiguresFileFormAndLoads) {
   p.setName("abc");
   for (std::int32_t amount : {300, 200, 302}) p.addResult(1, amount);
   p.addResult(15, 250);
-  for (auto [l, amount] : {std::tuple{2, -1}, {14, INT32_MAX - 1}, {14, 2}, {15, INT32_MAX}})
-    p.addUncountedResult(l, amount);
+  p.addUncountedResult(2, -1);
+  p.addUncountedResult(14, INT32_MAX - 1);
+  p.addUncountedResult(14, 2);
+  p.addUncountedResult(15, INT32_MAX);
   const std::string form =
       "\3\0\0\0abc\x22\3\0\0\3\0\0\0\x2E\1\0\0\xC8\0\0\0\xFF\xFF\xFF\xFF"s + zeros(188) +
       "\0\0\0\x80\0\0\0\0\xFE\xFF\xFF\x7F\0\0\0\0\xF9\0\0\x80\1\0\0\0\xFF\xFF\xFF\x7F\xFA\0\0\0"s;
-  EXPECT_EQ(reload(p, ""), std::make_tuple(false, 0L, form));
-  EXPECT_EQ(std::make_tuple(p.average(1), p.average(2), p.totalGames(), p.grandTotal(),
-                            p.overallAverage(), p.overallMaximum(), p.overallMinimum()),
-            std::make_tuple(802 / 3.0, 0.0, 4, 1050, 1050 / 4.0, INT32_MAX, 200));
+  EXPECT_EQ(reload(p, ""), (Reloaded{false, 0, form}));
+  EXPECT_EQ(p.average(1), 802 / 3.0);
+  EXPECT_EQ(p.average(2), 0.0);
+  EXPECT_EQ(p.totalGames(), 4);
+  EXPECT_EQ(p.grandTotal(), 1050);
+  EXPECT_EQ(p.overallAverage(), 1050 / 4.0);
+  EXPECT_EQ(p.overallMaximum(), INT32_MAX);
+  EXPECT_EQ(p.overallMinimum(), 200);
 
   const std::string results = form.substr(7), n511 = "\xFF\1\0\0"s + std::string(511, 'n');
   p.setName(std::string(600, 'n').c_str());
-  EXPECT_EQ(reload(p, ""), std::make_tuple(false, 0L, n511 + results));
-  EXPECT_EQ(reload(Player(), ""), std::make_tuple(false, 0L, zeros(244)));
+  EXPECT_EQ(reload(p, ""), (Reloaded{false, 0, n511 + results}));
+  EXPECT_EQ(reload(Player(), ""), (Reloaded{false, 0, zeros(244)}));
   EXPECT_FALSE(Player().save(stdin));                // open for reading only
   if (FILE* full = std::fopen("/dev/full", "wb")) {  // a full device: the flush fails
     EXPECT_FALSE(p.save(full));
@@ -60,14 +82,20 @@ TEST(PlayerTest, FiguresFileFormAndLoads) {
   }
 
   // Loads into a record named "old" with one game of 2 letters, -5: whole forms, cut ones, and the
-  // results after stored name lengths of 0, -1, 512 and 65536. Each row: the input, whether it
-  // loads, the bytes read, the name's bytes afterwards, the count of result bytes loaded.
+  // results after stored name lengths of 0, -1, 512 and 65536.
   Player into;
   into.setName("old");
   into.addResult(2, -5);
   const std::string kept =
       zeros(16) + "\xFB\xFF\xFF\xFF\1\0\0\0\0\0\0\0\xFB\xFF\xFF\xFF"s + zeros(208);
-  const std::tuple<std::string, bool, long, std::string, std::size_t> loads[] = {
+  struct Load {
+    std::string input;
+    bool loaded;
+    long position;      // the bytes read
+    std::string name;   // the name's bytes afterwards
+    std::size_t count;  // of result bytes loaded
+  };
+  const Load loads[] = {
       {form, true, 247, form.substr(0, 7), 240},
       {n511 + results, true, 755, n511, 240},
       {form.substr(0, 3), false, 3, "\3\0\0\0old"s, 0},
@@ -77,24 +105,32 @@ TEST(PlayerTest, FiguresFileFormAndLoads) {
       {"\0\0\0\0"s + results, true, 244, "\3\0\0\0old"s, 240},
       {"\xFF\xFF\xFF\xFF"s + results, true, 244, "\3\0\0\0old"s, 240},
       {"\0\2\0\0"s + results, false, 4, "\3\0\0\0old"s, 0},
-      {"\0\0\1\0"s + results, false, 4, "\3\0\0\0old"s, 0}};
-  for (const auto& [input, loaded, position, name, count] : loads) {
-    EXPECT_EQ(
-        reload(into, input),
-        std::make_tuple(loaded, position, name + results.substr(0, count) + kept.substr(count)));
+      {"\0\0\1\0"s + results, false, 4, "\3\0\0\0old"s, 0},
+  };
+  for (const Load& load : loads) {
+    const std::string saved = load.name + results.substr(0, load.count) + kept.substr(load.count);
+    EXPECT_EQ(reload(into, load.input), (Reloaded{load.loaded, load.position, saved}));
   }
   // Cut after the games of length 2: its stored minimum stays but, without games, is not shown.
-  EXPECT_EQ(std::get<2>(reload(into, form.substr(0, 34))).substr(23, 16),
-            "\xFF\xFF\xFF\xFF"s + zeros(12));
+  EXPECT_EQ(reload(into, form.substr(0, 34)).form.substr(23, 16), "\xFF\xFF\xFF\xFF"s + zeros(12));
 }
 
 TEST(PlayerDeathTest, GuardsReportTheirCondition) {
   EXPECT_EXIT(Player().setName(nullptr), ExitedWithCode(3), standardErrorMatches("name, file"));
-  for (auto [l, guard] : {std::tuple{0, "letters > 0,"}, {MAX_WORD_LENGTH, "< MAX_WORD_LENGTH,"}}) {
+  struct Row {
+    std::int32_t letters;
+    const char* guard;
+  };
+  const Row rows[] = {
+      {0, "letters > 0,"},
+      {MAX_WORD_LENGTH, "< MAX_WORD_LENGTH,"},
+  };
+  for (const Row& row : rows) {
+    const auto guard = standardErrorMatches(row.guard);
     for (auto get : {&Player::games, &Player::total, &Player::maximum, &Player::minimum})
-      EXPECT_EXIT((Player().*get)(l), ExitedWithCode(3), standardErrorMatches(guard));
-    EXPECT_EXIT(Player().average(l), ExitedWithCode(3), standardErrorMatches(guard));
-    EXPECT_EXIT(Player().addUncountedResult(l, 1), ExitedWithCode(3), standardErrorMatches(guard));
+      EXPECT_EXIT((Player().*get)(row.letters), ExitedWithCode(3), guard);
+    EXPECT_EXIT(Player().average(row.letters), ExitedWithCode(3), guard);
+    EXPECT_EXIT(Player().addUncountedResult(row.letters, 1), ExitedWithCode(3), guard);
   }
 }
 

@@ -1,5 +1,6 @@
 // Reads the compiled window resources (glyphwise.res, made by windres from app/glyphwise.rc) and
-// checks the dialog and the icon against the window's design, then feeds the reader malformed data.
+// checks the list of resources, the dialog and the icon against the window's design, then feeds the
+// reader malformed data.
 #include "resfile/resfile.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,17 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <ostream>
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
 using namespace resfile;
 using Bytes = std::vector<std::uint8_t>;
-constexpr std::uint16_t RT_ICON = 3, RT_DIALOG = 5, RT_GROUP_ICON = 14;
+constexpr std::uint16_t RT_ICON = 3, RT_DIALOG = 5, RT_GROUP_ICON = 14, RT_VERSION = 16,
+                        RT_MANIFEST = 24;
 
 // A copy of `bytes` with the `size`-byte little-endian value at `at` replaced.
 Bytes with(Bytes bytes, std::size_t at, std::uint32_t value, int size = 4) {
@@ -39,15 +44,55 @@ class Resource : public testing::Test {
   IconImage icon;
 };
 
-// Dialog 101's frame (its font's size where a control has its class; its caption and typeface),
-// then its controls in tab order: id, class, text, rectangle in dialog units, style.
+// A window of dialog 101: the frame (its font's size where a control has its class; its caption
+// and typeface) or a control (id, class, text), with its rectangle in dialog units and style.
+struct Window {
+  int id, classAtom;
+  std::string text;
+  int x, y, cx, cy;
+  std::uint32_t style;
+
+  bool operator==(const Window& o) const {
+    return std::tie(id, classAtom, text, x, y, cx, cy, style) ==
+           std::tie(o.id, o.classAtom, o.text, o.x, o.y, o.cx, o.cy, o.style);
+  }
+};
+
+void PrintTo(const Window& w, std::ostream* out) {
+  *out << "{" << w.id << ", 0x" << std::hex << w.classAtom << std::dec << ", \"" << w.text << "\", "
+       << w.x << ", " << w.y << ", " << w.cx << ", " << w.cy << ", 0x" << std::hex << w.style
+       << std::dec << "}";
+}
+
+// Every resource of the window, each in the language 0x0C09 (English, Australia), and no other
+// resource: the manifest takes effect only as type 24, id 1.
+TEST_F(Resource, EachResourceInEnglishAustralia) {
+  struct Row {
+    std::uint16_t type;
+    std::uint16_t ordinal;  // the resource's number, when it has no name
+    const char* name;       // or its name
+  };
+  const std::vector<Row> rows = {{RT_DIALOG, 101, nullptr},
+                                 {RT_ICON, 1, nullptr},
+                                 {RT_GROUP_ICON, 0, "ID_APP"},
+                                 {RT_VERSION, 1, nullptr},
+                                 {RT_MANIFEST, 1, nullptr}};
+  EXPECT_EQ(entries.size(), rows.size());
+  for (const Row& row : rows) {
+    const ResourceEntry* found = row.name ? findResource(entries, row.type, row.name)
+                                          : findResource(entries, row.type, row.ordinal);
+    ASSERT_TRUE(found) << row.type << " " << row.ordinal;
+    EXPECT_EQ(found->language, 0x0C09) << row.type << " " << row.ordinal;
+  }
+}
+
+// Dialog 101's frame, then its controls in tab order.
 TEST_F(Resource, MainDialogAndItsControlsInTabOrder) {
-  using Window = std::tuple<int, int, std::string, int, int, int, int, std::uint32_t>;
   ASSERT_TRUE(parseDialogTemplate(dialog, &parsed, &error)) << error;
   std::vector<Window> found = {{0, parsed.pointSize, parsed.caption + "|" + parsed.typeface,
                                 parsed.x, parsed.y, parsed.cx, parsed.cy, parsed.style}};
   for (const DialogItem& c : parsed.items)
-    found.emplace_back(c.id, c.classAtom, c.text, c.x, c.y, c.cx, c.cy, c.style);
+    found.push_back({c.id, c.classAtom, c.text, c.x, c.y, c.cx, c.cy, c.style});
   EXPECT_EQ(found, (std::vector<Window>{
                        {0, 8, "Glyphwise|MS Sans Serif", 0, 0, 242, 167, 0x80CA00C4},
                        {1000, 0x83, "", 7, 7, 171, 123, 0x50A00101},
@@ -80,7 +125,9 @@ TEST_F(Resource, AppIconShowsThePixelMap) {
     else if (!line.empty() && line[0] != '#')
       for (char c : line) pixels.insert(pixels.end(), legend.at(c).begin(), legend.at(c).end());
   ASSERT_TRUE(loadIcon(entries, "id_app", &icon, &error)) << error;
-  EXPECT_EQ(std::tuple(icon.width, icon.height, icon.bitCount), std::tuple(32, 32, 4));
+  EXPECT_EQ(icon.width, 32);
+  EXPECT_EQ(icon.height, 32);
+  EXPECT_EQ(icon.bitCount, 4);
   EXPECT_EQ(icon.rgba, pixels);
 }
 
@@ -91,7 +138,12 @@ TEST_F(Resource, RefusesMalformedInputs) {
   // Each row: what is wrong, and the bytes read as a whole file (type 0), as a dialog template
   // (RT_DIALOG), or as the data of the icon's entry of that type. A header too small for its
   // fields closes the file, so that nothing after it can be what refuses it.
-  std::vector<std::tuple<std::string, std::uint16_t, Bytes>> rows = {
+  struct Row {
+    std::string what;
+    std::uint16_t type;
+    Bytes bytes;
+  };
+  std::vector<Row> rows = {
       {"file cut in an entry header", 0, Bytes(file.begin(), file.begin() + 44)},
       {"no leading empty entry", 0, Bytes(file.begin() + 32, file.end())},
       {"entry data size too large", 0, with(file, 32, 0x7FFFFFFF)},
@@ -101,10 +153,11 @@ TEST_F(Resource, RefusesMalformedInputs) {
       {"icon group naming a missing image", RT_GROUP_ICON, with(group, 18, 9, 2)},
       {"compressed icon", RT_ICON, with(image, 16, 1)},
       {"icon palette of two colours", RT_ICON, with(image, 32, 2)},
-      {"24-bit icon", RT_ICON, with(image, 14, 24, 2)}};
+      {"24-bit icon", RT_ICON, with(image, 14, 24, 2)},
+  };
   for (auto [type, whole] : {std::pair{RT_DIALOG, &dialog}, std::pair{RT_ICON, &image}})
     for (auto end = whole->begin(); end != whole->end(); ++end)
-      rows.emplace_back("cut", type, Bytes(whole->begin(), end));
+      rows.push_back({"cut", type, Bytes(whole->begin(), end)});
   for (const auto& [what, type, bytes] : rows) {
     std::vector<ResourceEntry> changed = entries;
     for (ResourceEntry& entry : changed)

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/stderrmatcher.h"
+#include "testing/stderrmatcher.h"
 
 namespace {
 

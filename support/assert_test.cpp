@@ -6,9 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
 
-#include "support/stderrmatcher.h"
+#include "testing/stderrmatcher.h"
 
 namespace {
 
@@ -17,8 +16,11 @@ void writeToStandardError(const char* text) { std::fprintf(stderr, "[%s]", text)
 void announceExit() { std::fputs("exit handler ran", stderr); }
 
 TEST(AssertTest, ReportsTheConditionModuleAndLineAndEndsAtOnce) {
-  // What fails, and the whole of standard error then.
-  const std::pair<void (*)(), const char*> rows[] = {
+  struct Row {
+    void (*fail)();
+    const char* report;  // a pattern of what standard error then holds
+  };
+  const Row rows[] = {
       {[] {
          std::atexit(announceExit);
          GW_ASSERT(1 + 1 == 3);
@@ -34,8 +36,8 @@ TEST(AssertTest, ReportsTheConditionModuleAndLineAndEndsAtOnce) {
        },
        "^\\[Assertion failed: false, file assert_test, line [0-9]+\\]"
        "\\[Abnormal program termination\\]$"}};
-  for (const auto& [fail, report] : rows)
-    EXPECT_EXIT(fail(), ::testing::ExitedWithCode(3), standardErrorMatches(report));
+  for (const Row& row : rows)
+    EXPECT_EXIT(row.fail(), ::testing::ExitedWithCode(3), standardErrorMatches(row.report));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "support/clock.h"
 
 #include "support/os.h"
+#include "testing/fixedclock.h"
 
 namespace {
 bool clockFixed = false;

@@ -1,14 +1,8 @@
-// The calendar clock the game seeds its generator from, with a seam that lets tests fix it so
-// that a pick can be reproduced. The product never fixes it.
+// The calendar clock the game seeds its generator from. Tests may fix it through the hook of
+// testing/fixedclock.h, so that a pick can be reproduced; the product never does.
 #pragma once
 
 #include <cstdint>
 
 // The current calendar time in whole seconds, or the fixed time while one is set.
 std::int64_t calendarSeconds();
-
-// Makes calendarSeconds() return `seconds` until releaseClock() is called.
-void fixClock(std::int64_t seconds);
-
-// Returns calendarSeconds() to the real clock.
-void releaseClock();

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 namespace {
 
 TEST(NumberTest, ReadsTheLeadingNumberLikeAtoi) {
-  const std::pair<const char*, int> rows[] = {
+  struct Row {
+    const char* text;
+    int value;
+  };
+  const Row rows[] = {
       {"7 letters", 7},
       {" 5", 5},
       {"abc", 0},
@@ -28,7 +30,7 @@ TEST(NumberTest, ReadsTheLeadingNumberLikeAtoi) {
       {"4294967297", 1},
       {"-4294967295", 1},
   };
-  for (const auto& [text, expected] : rows) EXPECT_EQ(parseLeadingInt(text), expected) << text;
+  for (const Row& row : rows) EXPECT_EQ(parseLeadingInt(row.text), row.value) << row.text;
 }
 
 }  // namespace

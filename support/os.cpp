@@ -4,6 +4,7 @@
 
 #include "support/os.h"
 #include "support/os_system.h"
+#include "testing/standinfile.h"
 
 namespace os {
 

@@ -1,6 +1,6 @@
 // The one seam between the project and the operating system: the few calls that differ between
 // Windows and POSIX. os_posix.cpp and os_windows.cpp implement them; the build picks one. os.cpp
-// puts a test's stand-in file in front of the file calls.
+// puts a test's stand-in file (testing/standinfile.h) in front of the file calls.
 #pragma once
 
 #include <cstddef>
@@ -22,21 +22,6 @@ std::int64_t fileSize(int fd);
 // Closes `fd`.
 void closeFile(int fd);
 
-// A file that a test puts in place of one on disk, for files too large to make (past 4 GiB, say).
-class StandInFile {
- public:
-  virtual ~StandInFile() = default;
-  // The file's size in bytes.
-  virtual std::int64_t size() = 0;
-  // As os::readAt: up to `count` bytes at `offset`; the number given, 0 at the end, -1 on error.
-  virtual long readAt(std::int64_t offset, char* buffer, int count) = 0;
-};
-
-// From now on, opening `path` (not null; compared as given) opens `file` instead of the disk's,
-// until the next call; a null `file` ends it. `file` is not owned and must outlive its use. For
-// tests: the product never calls it.
-void putStandInFile(const char* path, StandInFile* file);
-
 // Makes `fd` read and write bytes as they are: Windows' runtime starts the standard streams in
 // text mode, which turns LF into CR LF. Nothing to do on POSIX.
 void setBinaryMode(int fd);
@@ -50,8 +35,5 @@ bool writeStandardError(const char* bytes, std::size_t size);
 
 // The current calendar time in whole seconds since 1970.
 std::int64_t clockSeconds();
-
-// The process's identifier.
-int processId();
 
 }  // namespace os

@@ -47,6 +47,4 @@ void endProcessNow(int code) { _exit(code); }
 
 std::int64_t clockSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
-int processId() { return static_cast<int>(getpid()); }
-
 }  // namespace os

@@ -59,6 +59,4 @@ void endProcessNow(int code) { _exit(code); }
 
 std::int64_t clockSeconds() { return _time64(nullptr); }
 
-int processId() { return _getpid(); }
-
 }  // namespace os

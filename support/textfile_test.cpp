@@ -1,6 +1,6 @@
 // Text-mode reading on crafted files: CRs dropped, 0x1A ending the text, byte positions, reads
-// across the internal buffer, files that change while open, and files that cannot
-// be opened (missing, folders, FIFOs, devices).
+// across the internal buffer, files that change while open, and files that cannot be opened
+// (missing, folders, FIFOs, devices).
 #include "support/textfile.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <utility>
 
-#include "support/os.h"
-#include "support/tempfolder.h"
+#include "testing/standinfile.h"
+#include "testing/tempfolder.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -47,10 +46,21 @@ TEST_F(TextFileTest, ReadsTheTextUpToTheFirstByteOneAWithoutCarriageReturns) {
   std::string lines;  // CR LF lines over several buffers' worth
   for (int i = 0; i < 5000; ++i) lines += std::to_string(i) + "\r\n";
   const std::string far = std::string(70000, 'A') + "\x1AZ";  // past the first block open scans
-  const std::pair<std::string, std::size_t> rows[] = {
-      {"AB\r\nCD\r\n", 0},   {"AB\r\nCD\r\n", 4},  // positions count the CRs
-      {"AB\x1AXY\n", 0},     {"AB\x1AXY\n", 3},  // a seek past the text's end reads nothing either
-      {"AB\r\n\x1A\x1A", 1}, {"\x1AXY\n", 0},     {far, 69998}, {lines, 0}, {lines, 4095}};
+  struct Row {
+    std::string bytes;
+    std::size_t from;
+  };
+  const Row rows[] = {
+      {"AB\r\nCD\r\n", 0},    // CR LF lines
+      {"AB\r\nCD\r\n", 4},    // from the second line: positions count the CRs
+      {"AB\x1AXY\n", 0},      // 0x1A ends the text
+      {"AB\x1AXY\n", 3},      // a seek past the text's end reads nothing either
+      {"AB\r\n\x1A\x1A", 1},  // from inside a line, up to the first of two 0x1A
+      {"\x1AXY\n", 0},        // no text at all
+      {far, 69998},           // a 0x1A past the first block that open scans
+      {lines, 0},             // over several buffers
+      {lines, 4095},          // from across a buffer's edge
+  };
   for (const auto& [bytes, from] : rows) {
     const std::size_t textEnd = std::min(bytes.find('\x1A'), bytes.size());
     ASSERT_TRUE(open(bytes));

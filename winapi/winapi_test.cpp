@@ -7,8 +7,8 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/resource.h"
@@ -18,15 +18,29 @@
 
 namespace {
 
-using Received = std::tuple<UINT, WPARAM, HWND>;  // the message, its wParam, the control sending it
-std::vector<Received> received;                   // WM_COMMAND and WM_CLOSE, in order
+// A message the procedure received: WM_COMMAND or WM_CLOSE, its wParam, the control sending it.
+struct Received {
+  UINT message;
+  WPARAM wParam;
+  HWND from;
+
+  bool operator==(const Received& o) const {
+    return message == o.message && wParam == o.wParam && from == o.from;
+  }
+};
+
+void PrintTo(const Received& r, std::ostream* out) {
+  *out << "{" << r.message << ", " << r.wParam << ", " << r.from << "}";
+}
+
+std::vector<Received> received;  // in order
 HWND lastDialog = nullptr;
 
 // Records what the dialog manager sends; asks for the default focus and ends on WM_CLOSE.
 INT_PTR CALLBACK recordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) lastDialog = dialog;
   if (message == WM_COMMAND || message == WM_CLOSE)
-    received.emplace_back(message, wParam, reinterpret_cast<HWND>(lParam));
+    received.push_back({message, wParam, reinterpret_cast<HWND>(lParam)});
   if (message == WM_CLOSE) EndDialog(dialog, 7);
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }
@@ -82,9 +96,19 @@ TEST_F(WinapiDialogTest, TopIndexClampsAndLinesStayLiteral) {
   const int last = 5 + (widgetOf(item(IDC_HISTORY)).h() - Fl::box_dh(FL_DOWN_BOX)) /
                            winapi::measureBaseUnits(winapi::dialogFontSize(8)).y;
   // The lines in the list, the top index asked for, its result, and the top index then.
-  const std::tuple<int, WPARAM, LRESULT, LRESULT> rows[] = {
-      {3, 2, 0, 0},           {last + 1, 6, 0, 6}, {last + 1, 7, 0, 6},
-      {last + 1, last, 0, 6}, {0, 0, LB_ERR, 0},   {last + 1, last + 1u, LB_ERR, 0}};
+  struct Row {
+    int lines;
+    WPARAM index;
+    LRESULT result, top;
+  };
+  const Row rows[] = {
+      {3, 2, 0, 0},                                 // a list that does not scroll
+      {last + 1, 6, 0, 6},                          // the last top line there is
+      {last + 1, 7, 0, 6},                          // past it
+      {last + 1, static_cast<WPARAM>(last), 0, 6},  // the last line
+      {0, 0, LB_ERR, 0},                            // no line at all
+      {last + 1, last + 1u, LB_ERR, 0},             // past the last line
+  };
   for (const auto& [lines, index, result, top] : rows) {
     send(IDC_HISTORY, LB_RESETCONTENT, 0, nullptr);
     for (int i = 0; i < lines; ++i) EXPECT_EQ(send(IDC_HISTORY, LB_ADDSTRING, 0, line), i);
@@ -100,8 +124,15 @@ TEST_F(WinapiDialogTest, TopIndexClampsAndLinesStayLiteral) {
 // pasted, counting what is already in it.
 TEST_F(WinapiDialogTest, EntryUpperCasesAndLimitsTypedAndPastedText) {
   // The limit, the text set, then typed, then pasted, and what the entry holds then.
-  const std::tuple<WPARAM, const char*, const char*, const char*, const char*> rows[] = {
-      {3, "", "abcd", "", "ABC"}, {5, "AA", "", "aaaaaaa", "AAAAA"}, {0, "", "ab", "cd", "ABCD"}};
+  struct Row {
+    WPARAM limit;
+    const char *before, *typed, *pasted, *after;
+  };
+  const Row rows[] = {
+      {3, "", "abcd", "", "ABC"},
+      {5, "AA", "", "aaaaaaa", "AAAAA"},
+      {0, "", "ab", "cd", "ABCD"},
+  };
   for (const auto& [limit, before, typed, pasted, after] : rows) {
     send(IDC_ENTRY, WM_SETTEXT, 0, before);
     send(IDC_ENTRY, EM_LIMITTEXT, limit, nullptr);
@@ -121,18 +152,26 @@ TEST_F(WinapiDialogTest, KeysReachTheProcedureAndMoveTheFocus) {
   EnableWindow(item(IDC_GUESS), FALSE);
   // The control focused, the key and its modifiers, what the procedure receives (a click is
   // BN_CLICKED, 0), and the control focused then.
-  const std::tuple<int, int, int, std::vector<Received>, int> rows[] = {
+  struct Row {
+    int focus, key, state;
+    std::vector<Received> sent;
+    int focusAfter;
+  };
+  const Row rows[] = {
       {IDC_NEW_GAME, FL_Enter, 0, {{WM_COMMAND, IDC_NEW_GAME, item(IDC_NEW_GAME)}}, IDC_NEW_GAME},
       {IDC_ENTRY, FL_Tab, 0, {}, IDC_NEW_GAME},
       {IDC_HELP_BUTTON, FL_Tab, 0, {}, IDC_ENTRY},
       {IDC_ENTRY, FL_Tab, FL_SHIFT, {}, IDC_HELP_BUTTON},
-      {IDC_ENTRY, FL_Escape, 0, {{WM_COMMAND, IDCANCEL, nullptr}}, IDC_ENTRY}};
-  for (const auto& [focus, key, state, sent, focusAfter] : rows) {
-    SetFocus(item(focus));
+      {IDC_ENTRY, FL_Escape, 0, {{WM_COMMAND, IDCANCEL, nullptr}}, IDC_ENTRY},
+  };
+  for (const Row& row : rows) {
+    SetFocus(item(row.focus));
     received.clear();
-    pressKey(widgetOf(dialog), key, state);
-    EXPECT_EQ(std::make_tuple(focus, key, received, GetFocus(), Fl::focus()),
-              std::make_tuple(focus, key, sent, item(focusAfter), &widgetOf(item(focusAfter))));
+    pressKey(widgetOf(dialog), row.key, row.state);
+    SCOPED_TRACE(::testing::Message() << "key " << row.key << " on " << row.focus);
+    EXPECT_EQ(received, row.sent);
+    EXPECT_EQ(GetFocus(), item(row.focusAfter));
+    EXPECT_EQ(Fl::focus(), &widgetOf(item(row.focusAfter)));
   }
 }
 

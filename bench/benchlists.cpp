@@ -1,6 +1,6 @@
 // The benchmarks' word lists, generated once per run into a temporary folder with the project's
 // random generator, so that every run measures the same words.
-#include "dictionary/benchlists.h"
+#include "bench/benchlists.h"
 
 #include <algorithm>
 #include <fstream>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/random.h"
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 namespace {
 

@@ -1,20 +1,17 @@
-// Test helper: temporary folders named after the process and a counter, so that tests running in
-// parallel processes never share one.
-#include "support/tempfolder.h"
+// Test helper: temporary folders under fresh random names, each created only where no folder
+// stood, so that tests running in parallel processes never share one.
+#include "testing/tempfolder.h"
 
 #include <fstream>
-
-#include "support/os.h"
+#include <random>
 
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
-  static int counter = 0;
-  std::string name =
-      "glyphwise-" + std::to_string(os::processId()) + "-" + std::to_string(++counter);
-  _folder = fs::temp_directory_path() / name;
-  fs::remove_all(_folder);
-  fs::create_directories(_folder);
+  static std::random_device source;
+  do {
+    _folder = fs::temp_directory_path() / ("glyphwise-" + std::to_string(source()));
+  } while (!fs::create_directory(_folder));
 }
 
 TempFolder::~TempFolder() {

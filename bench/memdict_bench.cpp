@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/benchlists.h"
+#include "bench/benchlists.h"
 #include "dictionary/memdict.h"
 
 namespace {

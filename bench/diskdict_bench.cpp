@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "dictionary/benchlists.h"
+#include "bench/benchlists.h"
 #include "dictionary/diskdict.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Test helper: drawn word lists and their files, the words-file rules and near-miss words for
 // tests and fuzz targets.
-#include "support/wordlist.h"
+#include "testing/wordlist.h"
 
 #include "support/random.h"
-#include "support/tempfolder.h"
+#include "testing/tempfolder.h"
 
 namespace {
 

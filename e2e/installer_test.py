@@ -1,0 +1,133 @@
+"""End-to-end: the Windows installer under Wine, from a silent install into a fresh Wine prefix to a
+silent uninstall, with a second install over the first between. Checks the installed files, the
+Start-menu shortcut read back from its .lnk, the uninstall entry, the game started as the shortcut
+starts it, and that the uninstaller leaves nothing behind. Keeps a picture of the installed game's
+window as window.png in FOLDER.
+Usage: installer_test.py INSTALLER FOLDER, on the display that xvfb-run gives; FOLDER (emptied
+first) holds the Wine prefix."""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import unittest
+
+import desktop
+import shelllink
+
+WINE_RUN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cmake", "wine-run")
+INSTALLER = ""
+FOLDER = ""
+INSTALL_FOLDER = r"C:\Program Files\Glyphwise"
+START_MENU = r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Glyphwise"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Glyphwise"
+VENDOR_KEY = r"HKLM\Software\The Glyphwise Authors"
+INSTALLED_FILES = ["Glyphwise.exe", "LICENSE.txt", "README.txt", "Uninstall.exe",
+                   "words-notice.txt", "words.txt"]
+SHORTCUTS = ["Glyphwise.lnk", "Uninstall.lnk"]
+
+
+def prefix():
+    return os.path.join(FOLDER, "wineprefix")
+
+
+def unix_path(windows_path):
+    """Where a path on the prefix's drive C: lies on this system."""
+    drive, rest = windows_path.split(":", 1)
+    assert drive.upper() == "C", windows_path
+    return os.path.join(prefix(), "drive_c", *rest.strip("\\").split("\\"))
+
+
+def wine(*command, display):
+    """Runs a Windows command in the prefix through cmake/wine-run; returns the finished process.
+    Commands on the display come first: wine-run ends the prefix's server after each of them, so
+    that the window of the next lands on the display; the uninstaller runs on after its command,
+    and the commands after it without a display."""
+    runner = [WINE_RUN, "--managed"] if display else [WINE_RUN]
+    return subprocess.run(runner + [prefix()] + list(command), capture_output=True, text=True,
+                          timeout=300)
+
+
+def registry_values(key, display):
+    """The values of a registry key as a dict of name to text, or None when there is no such key."""
+    query = wine("reg", "query", key, display=display)
+    output = query.stdout + query.stderr
+    if query.returncode == 1 and "Unable to find the specified registry key" in output:
+        return None
+    assert query.returncode == 0, "reg query %s failed: %s" % (key, output)
+    return dict(re.findall(r"^\s+(\S+)\s+REG_\w+\s+(.*?)\r?$", query.stdout, re.MULTILINE))
+
+
+def version_of(installer):
+    """The version in the installer's name, glyphwise-<version>-windows-x64.exe."""
+    return re.fullmatch(r"glyphwise-(.+)-windows-x64\.exe", os.path.basename(installer)).group(1)
+
+
+class InstallerTest(unittest.TestCase):
+    def install(self):
+        """Runs the installer silently. Over an installed game it runs the installed uninstaller
+        first, as an upgrade does."""
+        self.assertEqual(wine(os.path.abspath(INSTALLER), "/S", display=True).returncode, 0)
+
+    def check_installed_files(self):
+        self.assertEqual(sorted(os.listdir(unix_path(INSTALL_FOLDER))), INSTALLED_FILES)
+        self.assertEqual(sorted(os.listdir(unix_path(START_MENU))), SHORTCUTS)
+
+    def check_uninstall_entry(self):
+        folder = INSTALL_FOLDER
+        values = registry_values(UNINSTALL_KEY, display=True)
+        self.assertIsNotNone(values, UNINSTALL_KEY)
+        for name, expected in [("DisplayName", "Glyphwise"),
+                               ("DisplayVersion", version_of(INSTALLER)),
+                               ("Publisher", "The Glyphwise Authors"),
+                               ("DisplayIcon", folder + r"\Glyphwise.exe"),
+                               ("UninstallString", '"' + folder + r'\Uninstall.exe"')]:
+            self.assertEqual(values.get(name), expected, name)
+
+    def check_shortcut_starts_the_game(self):
+        """Starts the shortcut's program in its working folder: the window shows, and a pick reads
+        the installed words list."""
+        shortcut = shelllink.read(unix_path(START_MENU + r"\Glyphwise.lnk"))
+        self.assertEqual((shortcut.target, shortcut.working_folder, shortcut.arguments),
+                         (INSTALL_FOLDER + r"\Glyphwise.exe", INSTALL_FOLDER, ""))
+        game = desktop.start([WINE_RUN, "--managed", prefix(), shortcut.target],
+                             unix_path(shortcut.working_folder))
+        self.addCleanup(game.kill)
+        window = desktop.wait_for_window("Glyphwise")
+        desktop.enter("5")  # the letter count: the first pick
+        desktop.run("import", "-frame", "-window", window, os.path.join(FOLDER, "window.png"))
+        desktop.keys("alt+x")
+        words = os.path.getsize(unix_path(INSTALL_FOLDER + r"\words.txt"))
+        self.assertEqual(desktop.finish(game), (1, "Words file is %d bytes long\n" % words))
+
+    def uninstall(self):
+        """Runs the uninstaller, which copies itself away and goes on after this command returns,
+        and waits until it has removed the install folder and then the Start-menu folder, its last
+        step after the registry keys."""
+        uninstaller = INSTALL_FOLDER + r"\Uninstall.exe"
+        self.assertEqual(wine(uninstaller, "/S", display=False).returncode, 0)
+        for folder in (INSTALL_FOLDER, START_MENU):
+            desktop.wait_until(lambda: not os.path.exists(unix_path(folder)),
+                               "the uninstaller to remove " + folder)
+
+    def check_no_key_left(self):
+        for key in (UNINSTALL_KEY, VENDOR_KEY):
+            self.assertIsNone(registry_values(key, display=False), key)
+
+    def test_install_play_and_uninstall(self):
+        shutil.rmtree(FOLDER, ignore_errors=True)
+        os.makedirs(FOLDER)
+        for _ in range(2):  # into the fresh prefix, then again over the installed game
+            self.install()
+            self.check_installed_files()
+            self.check_uninstall_entry()
+        self.check_shortcut_starts_the_game()
+        self.uninstall()
+        self.check_no_key_left()
+
+
+if __name__ == "__main__":
+    INSTALLER, FOLDER = sys.argv[1], os.path.abspath(sys.argv[2])
+    with desktop.window_manager():
+        unittest.main(argv=sys.argv[:1], verbosity=2)
