@@ -73,7 +73,7 @@ TEST_F(PickTest, PicksTheWordTheClockPinsFromWholeLinesOfTheText) {
     const char* word;
   };
   const Row rows[] = {
-      // Clock 1 draws 346 and 130, on every system: (130 * 65536 + 346) % 60 = 26, in the fifth line.
+      // Clock 1 draws 346 and 130 everywhere: (130 * 65536 + 346) % 60 = 26, in the fifth line.
       {"AAAAA\nBBBBB\nCCCCC\nDDDDD\nEEEEE\nFFFFF\nGGGGG\nHHHHH\nIIIII\nJJJJJ\n", nullptr, 5, 1, 1,
        PickResult::Picked, "FFFFF"},
       // Clock 138 gives offset 360, whose 2047 characters end with "APPLE" of the line "APPLEX":
