@@ -1,8 +1,8 @@
 """End-to-end: the Windows installer under Wine, from a silent install into a fresh Wine prefix to a
 silent uninstall, with a second install over the first between. Checks the installed files, the
-Start-menu shortcut read back from its .lnk (with lnkinfo), the uninstall entry, the game started as the shortcut
-starts it, and that the uninstaller leaves nothing behind. Keeps a picture of the installed game's
-window as window.png in FOLDER.
+Start-menu shortcut read back from its .lnk with lnkinfo, the uninstall entry, the game started as
+the shortcut starts it, and that the uninstaller leaves nothing behind. Keeps a picture of the
+installed game's window as window.png in FOLDER.
 Usage: installer_test.py INSTALLER FOLDER, on the display that xvfb-run gives; FOLDER (emptied
 first) holds the Wine prefix."""
 
