@@ -61,8 +61,7 @@ TEST(DiskDictionaryTest, LookupsAtTheEdgesOfTheText) {
       // A one-letter first word.
       {"A\nBE\nCAT\n", "A", true},
       {"A", "A", true},
-      // Before the first word.
-      {"B\nCAT\n", "A", false},
+      // Before the first word: the empty word.
       {"B\nCAT\n", "", false},
       // After the text's end there is no word.
       {endsEarly, "BAKE", true},

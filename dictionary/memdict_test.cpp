@@ -45,8 +45,6 @@ TEST(MemoryDictionaryTest, LoadsSortsAndCountsTheWordsOfTheText) {
   const std::vector<std::string> dogCatAnt = {"DOG", "CAT", "ANT"};
   Row rows[] = {
       {"DOG\nCAT\nANT\n", dogCatAnt},
-      {"DOG\r\nCAT\r\nANT\r\n", dogCatAnt},
-      {"DOG\nCAT\nANT", dogCatAnt},
       {"DOG\nCAT\nANT\n\x1A", dogCatAnt},
       {"DOG\n\nCAT\n\n", {"", "", "CAT", "DOG"}},
       {"ABCDEFGHIJKLMNOPQ\nABCDEFGHIJKLMNOP\nABCDEFGHIJKLMNO\n",

@@ -1,8 +1,8 @@
 """End-to-end: the Windows installer under Wine, from a silent install into a fresh Wine prefix to a
 silent uninstall, with a second install over the first between. Checks the installed files, the
-Start-menu shortcut read back from its .lnk, the uninstall entry, the game started as the shortcut
-starts it, and that the uninstaller leaves nothing behind. Keeps a picture of the installed game's
-window as window.png in FOLDER.
+Start-menu shortcut read back from its .lnk with lnkinfo, the uninstall entry, the game started as
+the shortcut starts it, and that the uninstaller leaves nothing behind. Keeps a picture of the
+installed game's window as window.png in FOLDER.
 Usage: installer_test.py INSTALLER FOLDER, on the display that xvfb-run gives; FOLDER (emptied
 first) holds the Wine prefix."""
 
@@ -14,7 +14,6 @@ import sys
 import unittest
 
 import desktop
-import shelllink
 
 WINE_RUN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cmake", "wine-run")
 INSTALLER = ""
@@ -59,6 +58,12 @@ def registry_values(key, display):
     return dict(re.findall(r"^\s+(\S+)\s+REG_\w+\s+(.*?)\r?$", query.stdout, re.MULTILINE))
 
 
+def shortcut(path):
+    """The fields of a Windows shortcut (.lnk) as lnkinfo shows them: "Local path" and so on."""
+    info = subprocess.run(["lnkinfo", path], check=True, capture_output=True, text=True).stdout
+    return dict(re.findall(r"^\s+([^:\n]+?)\s*: ?(.*)$", info, re.MULTILINE))
+
+
 def version_of(installer):
     """The version in the installer's name, glyphwise-<version>-windows-x64.exe."""
     return re.fullmatch(r"glyphwise-(.+)-windows-x64\.exe", os.path.basename(installer)).group(1)
@@ -88,11 +93,11 @@ class InstallerTest(unittest.TestCase):
     def check_shortcut_starts_the_game(self):
         """Starts the shortcut's program in its working folder: the window shows, and a pick reads
         the installed words list."""
-        shortcut = shelllink.read(unix_path(START_MENU + r"\Glyphwise.lnk"))
-        self.assertEqual((shortcut.target, shortcut.working_folder, shortcut.arguments),
+        link = shortcut(unix_path(START_MENU + r"\Glyphwise.lnk"))
+        target, folder = link.get("Local path"), link.get("Working directory")
+        self.assertEqual((target, folder, link.get("Command line arguments", "")),
                          (INSTALL_FOLDER + r"\Glyphwise.exe", INSTALL_FOLDER, ""))
-        game = desktop.start([WINE_RUN, "--managed", prefix(), shortcut.target],
-                             unix_path(shortcut.working_folder))
+        game = desktop.start([WINE_RUN, "--managed", prefix(), target], unix_path(folder))
         self.addCleanup(game.kill)
         window = desktop.wait_for_window("Glyphwise")
         desktop.enter("5")  # the letter count: the first pick

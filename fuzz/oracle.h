@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,4 +29,23 @@ inline std::vector<std::string> splitLines(const std::string& text) {
   std::vector<std::string> lines;
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
+}
+
+// A line of 1 to 16 letters A to Z: the longest word a words file may hold.
+inline bool isWordLine(const std::string& line) {
+  return !line.empty() && line.size() <= 16 &&
+         std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// True when `bytes` form a well-formed words file: word lines (isWordLine) in ascending byte order,
+// repeats allowed, each ended by LF or CR LF except perhaps the last, and nothing else. Its words
+// are then added to *words (not null); otherwise some of them may be.
+inline bool parseSortedWords(const std::string& bytes, std::set<std::string>* words) {
+  std::string previous;
+  for (std::string line : splitLines(bytes)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!isWordLine(line) || line < previous) return false;
+    words->insert(previous = line);
+  }
+  return true;
 }

@@ -1,7 +1,6 @@
 // Fuzz target: arbitrary bytes as the picker's words.txt. The input's first four bytes fix the
 // clock that seeds the pick; the rest is the file. A picked word must have exactly the length asked
 // for, be made of the letters A to Z, and be a whole line of the file's text.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -20,11 +19,8 @@ namespace {
 // target asks for.
 std::set<std::string> wordLines(const std::string& bytes) {
   std::set<std::string> words;
-  for (const std::string& line : splitLines(wordsText(bytes))) {
-    bool word = !line.empty() && line.size() <= 16 &&
-                std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    if (word) words.insert(line);
-  }
+  for (const std::string& line : splitLines(wordsText(bytes)))
+    if (isWordLine(line)) words.insert(line);
   return words;
 }
 

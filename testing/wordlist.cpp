@@ -1,21 +1,9 @@
-// Test helper: drawn word lists and their files, the words-file rules and near-miss words for
-// tests and fuzz targets.
+// Test helper: drawn word lists and their files, and words near those of a list, for the tests
+// and fuzz targets of the dictionaries.
 #include "testing/wordlist.h"
 
 #include "support/random.h"
 #include "testing/tempfolder.h"
-
-namespace {
-
-bool isUpperWord(const std::string& line) {
-  if (line.empty() || line.size() > 16) return false;
-  for (char c : line) {
-    if (c < 'A' || c > 'Z') return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 std::vector<std::string> drawWords(int count, const std::string& alphabet, int minLength,
                                    int maxLength) {
@@ -31,22 +19,6 @@ std::string writeWordsFile(const std::string& bytes) {
   static TempFolder folder;
   static int files = 0;
   return folder.write("words" + std::to_string(files++) + ".txt", bytes);
-}
-
-bool parseSortedWords(const std::string& bytes, std::set<std::string>* words) {
-  words->clear();
-  std::string previous;
-  for (std::size_t start = 0; start < bytes.size();) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!isUpperWord(line) || line < previous) return false;
-    words->insert(line);
-    previous = line;
-    start = end + 1;
-  }
-  return true;
 }
 
 std::set<std::string> absentNeighbours(const std::set<std::string>& words, std::size_t longest) {

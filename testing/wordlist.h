@@ -1,6 +1,5 @@
 // Test helper: word lists for the tests and fuzz targets of the dictionaries and the picker. Draws
-// lists and writes them as words files, tells whether arbitrary bytes form a well-formed words
-// file, and makes words that a list lacks.
+// lists and writes them as words files, and makes words that a list lacks.
 #pragma once
 
 #include <cstddef>
@@ -27,11 +26,6 @@ std::string linesOf(const Words& words, const std::string& lineEnd = "\n",
 // Writes `bytes` to a new file (a new name each call: an open file cannot be overwritten on every
 // system) in a temporary folder that lasts until the program ends; returns the file's path.
 std::string writeWordsFile(const std::string& bytes);
-
-// True when `bytes` form a well-formed words file: lines of 1 to 16 letters A to Z in ascending
-// byte order (repeats allowed), each ended by LF or CR LF except perhaps the last, and nothing
-// else. Its words then go to *words (not null); otherwise *words is unspecified.
-bool parseSortedWords(const std::string& bytes, std::set<std::string>* words);
 
 // Words of 1 to `longest` characters that `words` lacks but that lie close to its words in byte
 // order: each word without its last letter, with an 'A' added, with its last letter one higher,
