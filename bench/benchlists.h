@@ -1,7 +1,11 @@
 // The word lists that the dictionary benchmarks share: the shipped list and generated lists of a
-// million words, each with the words to look up in it. Used by the benchmark program only.
+// million words, each with the words to look up in it, and the lookup loop run on them. Used by the
+// benchmark program only.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,3 +25,16 @@ const WordsFile& sortedMillion();
 
 // A million distinct words of 4 to 16 letters in the order they were drawn.
 const WordsFile& unsortedMillion();
+
+// Opens a `Dictionary` (DiskDictionary or MemoryDictionary) on `file` and looks up its words in
+// turn, one lookup an iteration.
+template <class Dictionary>
+void lookUpEach(benchmark::State& state, const WordsFile& file) {
+  Dictionary dictionary;
+  dictionary.open(file.path.c_str(), nullptr);
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        dictionary.contains(file.lookups[next++ % file.lookups.size()].c_str()));
+  }
+}

@@ -42,16 +42,6 @@ bool floorContains(int fd, std::int64_t size, const char* word) {
   return false;
 }
 
-void runDiskDictionary(benchmark::State& state, const WordsFile& file) {
-  DiskDictionary dictionary;
-  dictionary.open(file.path.c_str(), nullptr);
-  size_t next = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        dictionary.contains(file.lookups[next++ % file.lookups.size()].c_str()));
-  }
-}
-
 void runFloor(benchmark::State& state, const WordsFile& file) {
   int fd = ::open(file.path.c_str(), O_RDONLY);
   std::int64_t size = lseek(fd, 0, SEEK_END);
@@ -63,9 +53,13 @@ void runFloor(benchmark::State& state, const WordsFile& file) {
   ::close(fd);
 }
 
-void DiskDictionaryShipped(benchmark::State& state) { runDiskDictionary(state, shippedList()); }
+void DiskDictionaryShipped(benchmark::State& state) {
+  lookUpEach<DiskDictionary>(state, shippedList());
+}
 void FloorShipped(benchmark::State& state) { runFloor(state, shippedList()); }
-void DiskDictionaryMillion(benchmark::State& state) { runDiskDictionary(state, sortedMillion()); }
+void DiskDictionaryMillion(benchmark::State& state) {
+  lookUpEach<DiskDictionary>(state, sortedMillion());
+}
 void FloorMillion(benchmark::State& state) { runFloor(state, sortedMillion()); }
 
 BENCHMARK(DiskDictionaryShipped);

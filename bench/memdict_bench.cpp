@@ -92,16 +92,6 @@ void loadBaseline(benchmark::State& state, const WordsFile& file) {
   for (auto _ : state) benchmark::DoNotOptimize(baselineLoad(file.path));
 }
 
-void lookUpMemoryDictionary(benchmark::State& state, const WordsFile& file) {
-  MemoryDictionary dictionary;
-  dictionary.open(file.path.c_str(), nullptr);
-  size_t next = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        dictionary.contains(file.lookups[next++ % file.lookups.size()].c_str()));
-  }
-}
-
 void lookUpBaseline(benchmark::State& state, const WordsFile& file) {
   std::vector<std::string> words = baselineLoad(file.path);
   size_t next = 0;
@@ -115,10 +105,12 @@ void MemoryLoadShipped(benchmark::State& state) { loadMemoryDictionary(state, sh
 void BaselineLoadShipped(benchmark::State& state) { loadBaseline(state, shippedList()); }
 void MemoryLoadUnsorted(benchmark::State& state) { loadMemoryDictionary(state, unsortedMillion()); }
 void BaselineLoadUnsorted(benchmark::State& state) { loadBaseline(state, unsortedMillion()); }
-void MemoryLookupShipped(benchmark::State& state) { lookUpMemoryDictionary(state, shippedList()); }
+void MemoryLookupShipped(benchmark::State& state) {
+  lookUpEach<MemoryDictionary>(state, shippedList());
+}
 void BaselineLookupShipped(benchmark::State& state) { lookUpBaseline(state, shippedList()); }
 void MemoryLookupUnsorted(benchmark::State& state) {
-  lookUpMemoryDictionary(state, unsortedMillion());
+  lookUpEach<MemoryDictionary>(state, unsortedMillion());
 }
 void BaselineLookupUnsorted(benchmark::State& state) { lookUpBaseline(state, unsortedMillion()); }
 
