@@ -483,7 +483,9 @@ int cString::write(std::ostream& os) const {
 
 int cString::read(std::istream& is, const char* delimiters, int discardDelimiter) {
   if (delimiters && holds(delimiters)) return read(is, cString(delimiters), discardDelimiter);
-  unsigned length = this->length();
+  // Reads in a loop mostly start on a value just emptied in place: its first byte tells, without a
+  // scan of the bytes just written.
+  unsigned length = rep->chars[0] == '\0' ? 0 : this->length();
   Blocks blocks([this, &length](const char* chars, unsigned count) {
     appendCharacters(chars, count, length);
     length += count;
