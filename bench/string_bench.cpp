@@ -116,7 +116,8 @@ void ReadCString(benchmark::State& state, const std::string& (*input)(), char de
   for (auto _ : state) {
     std::istringstream in(input());
     cString s;
-    while (in) {  // until a read fails at the end, as the getline loop below does
+    // Until a read fails at the end, as the getline loop below ends.
+    while (in) {
       s[0] = '\0';  // emptied in its own buffer, as getline empties its string
       s.read(in, delimiter, 1);
     }
