@@ -123,6 +123,7 @@ TEST(cStringTest, SearchesForwardAndBackward) {
       {0, "LO", false, 0, 3, -1}, {4, "ll", false, 1, -1, 2}, {3, "hello!!", false, 0, -1, -1},
       {6, "", true, 1, 6, 6},     {0, "L", true, 0, 2, -1},   {0, "L", true, 1, -1, -1},
       {4, "l", true, 1, -1, 3},   {6, "", true, 0, -1, 6},    {5, "\xE4", false, 0, -1, -1},
+      {4, "L", true, 0, -1, 3},   {4, "LL", false, 0, -1, 2},
   };
   for (const SearchRow& row : rows) {
     SCOPED_TRACE(std::string(row.sought) + " from " + std::to_string(row.start));
