@@ -8,14 +8,8 @@
 #include "fuzz/oracle.h"
 #include "resfile/resfile.h"
 
-namespace {
-
-constexpr std::uint16_t RT_DIALOG = 5;
-constexpr std::uint16_t RT_GROUP_ICON = 14;
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  constexpr std::uint16_t RT_DIALOG = 5, RT_GROUP_ICON = 14;
   std::vector<resfile::ResourceEntry> entries;
   std::string error;
   if (!resfile::readResourceFile(data, size, &entries, &error)) return 0;

@@ -123,44 +123,28 @@ TEST(cStringTest, SearchesForwardAndBackward) {
       {0, "LO", false, 0, 3, -1}, {4, "ll", false, 1, -1, 2}, {3, "hello!!", false, 0, -1, -1},
       {6, "", true, 1, 6, 6},     {0, "L", true, 0, 2, -1},   {0, "L", true, 1, -1, -1},
       {4, "l", true, 1, -1, 3},   {6, "", true, 0, -1, 6},    {5, "\xE4", false, 0, -1, -1},
+      {4, "L", true, 0, -1, 3},   {4, "LL", false, 0, -1, 2},
   };
   for (const SearchRow& row : rows) {
-    const char* s = row.sought;
-    int cs = row.caseSensitive;
-    SCOPED_TRACE(std::string(s) + " from " + std::to_string(row.start));
-    if (row.firstByteOnly) {
-      EXPECT_EQ(w.find(row.start, *s, cs), row.forward);
-      EXPECT_EQ(w.findBackward(row.start, *s, cs), row.backward);
-    } else {
-      EXPECT_EQ(w.find(row.start, s, cs), row.forward);
-      EXPECT_EQ(w.findBackward(row.start, s, cs), row.backward);
-    }
+    SCOPED_TRACE(std::string(row.sought) + " from " + std::to_string(row.start));
+    const auto expectFound = [&](auto sought) {  // a character or a string
+      EXPECT_EQ(w.find(row.start, sought, row.caseSensitive), row.forward);
+      EXPECT_EQ(w.findBackward(row.start, sought, row.caseSensitive), row.backward);
+    };
+    row.firstByteOnly ? expectFound(*row.sought) : expectFound(row.sought);
   }
   std::ostringstream out;
   cString("a b").write(out);
   EXPECT_EQ(out.str(), "a b");
 }
 
-struct NumberRow {
-  std::string text;
-  long expected;
-};
-
-// toInt wraps at 32 bits everywhere; toLong at the width of long, so that it reads back every
-// number fromLong writes.
+// toInt reads as parseLeadingInt does, which wraps at 32 bits everywhere (its own rows show it);
+// toLong wraps at the width of long, so that it reads back every number fromLong writes.
 TEST(cStringTest, NumbersWrapAtTheirOwnWidth) {
-  for (const NumberRow& row : std::initializer_list<NumberRow>{
-           {"  -17abc", -17}, {"4294967297", 1}, {"2147483648", INT_MIN}, {"+-5", 0}}) {
-    EXPECT_EQ(cString(row.text.c_str()).toInt(), row.expected) << row.text;
-  }
-  const unsigned long beyond = static_cast<unsigned long>(LONG_MAX) + 1;
-  for (const NumberRow& row :
-       std::initializer_list<NumberRow>{{"  -17abc", -17},
-                                        {std::to_string(beyond), LONG_MIN},
-                                        {std::to_string(ULONG_MAX), -1},
-                                        {"-" + std::to_string(beyond), LONG_MIN}}) {
-    EXPECT_EQ(cString(row.text.c_str()).toLong(), row.expected) << row.text;
-  }
+  EXPECT_EQ(cString("  -17abc").toInt(), -17);
+  const std::string beyond = std::to_string(static_cast<unsigned long>(LONG_MAX) + 1);
+  EXPECT_EQ(cString(beyond.c_str()).toLong(), LONG_MIN);
+  EXPECT_EQ(cString(std::to_string(ULONG_MAX).c_str()).toLong(), -1);
   for (long n : {LONG_MAX, LONG_MIN, 0L, -1L}) {
     cString s;
     s.fromLong(n);
@@ -169,6 +153,8 @@ TEST(cStringTest, NumbersWrapAtTheirOwnWidth) {
 }
 
 const char SELF[] = "self";  // in place of a delimiter set: the value's own text
+const auto ENDED = std::ios::eofbit | std::ios::failbit, GOOD = std::ios::goodbit;
+const std::string MANY(600, 'x');  // more than one block of the read
 
 struct ReadRow {
   const char* start;  // the value's text before the read, in a buffer of 1000 bytes
@@ -182,26 +168,21 @@ struct ReadRow {
 };
 
 TEST(cStringTest, ReadAppendsUpToADelimiter) {
-  const auto ended = std::ios::eofbit | std::ios::failbit;
-  const auto good = std::ios::goodbit;
-  // 600 characters fill more than one block of the read.
-  const std::string many(600, 'x');
   const ReadRow rows[] = {
-      {"", "ab,cd", ",", 1, "ab", "cd", good},
-      {"", "ab,cd", ",", 0, "ab", ",cd", good},
-      {"", "ab,", ",", 1, "ab", "", good},
-      {"", " ab", nullptr, 0, "", " ab", good},
-      {"", "ab\tc", nullptr, 1, "ab", "c", good},
-      {"", "a\v\f\r\nb", nullptr, 1, "a", "\f\r\nb", good},
-      {"", "\xFF\x85\xA0 x", nullptr, 0, "\xFF\x85\xA0", " x", good},
-      {"", "ab\xE4z", "\xE4", 1, "ab", "z", good},
-      {"pre", "ab\0cd"s, ":;", 0, "preab", "cd", good},
-      {"pre", "\0:"s, ":", 0, "pre", ":", good},
-      {"pre", "ab", ",", 0, "preab", "", ended},
-      {"pre", "", ",", 1, "pre", "", ended},
+      {"", "ab,cd", ",", 1, "ab", "cd", GOOD},
+      {"", "ab,cd", ",", 0, "ab", ",cd", GOOD},
+      {"", "ab,", ",", 1, "ab", "", GOOD},
+      {"", " ab", nullptr, 0, "", " ab", GOOD},
+      {"", "a\v\f\r\nb", nullptr, 1, "a", "\f\r\nb", GOOD},
+      {"", "\xFF\x85\xA0 x", nullptr, 0, "\xFF\x85\xA0", " x", GOOD},
+      {"", "ab\xE4z", "\xE4", 1, "ab", "z", GOOD},
+      {"pre", "ab\0cd"s, ":;", 0, "preab", "cd", GOOD},
+      {"pre", "\0:"s, ":", 0, "pre", ":", GOOD},
+      {"pre", "ab", ",", 0, "preab", "", ENDED},
+      {"pre", "", ",", 1, "pre", "", ENDED},
       {"pre", "ab", ",", 1, "pre", "ab", std::ios::failbit, std::ios::failbit},
-      {"", many, ";", 0, many, "", ended},
-      {":;", many + ";y", SELF, 1, ":;" + many, "y", good},
+      {"", MANY, ";", 0, MANY, "", ENDED},
+      {":;", MANY + ";y", SELF, 1, ":;" + MANY, "y", GOOD},
   };
   for (const ReadRow& row : rows) {
     cString s(row.start);
@@ -267,16 +248,13 @@ struct PiecemealRow {
 // Reads append 254 characters at a time and once more at the end, starting from "pre" in a buffer
 // of 10 bytes.
 TEST(cStringTest, ReadAppendsInBlocks) {
-  const auto ended = std::ios::eofbit | std::ios::failbit;
-  const auto good = std::ios::goodbit;
-  const std::string many(600, 'x');
   const std::pair<unsigned, unsigned> unread(3, 10);
   const PiecemealRow rows[] = {
-      {200, many, {unread, unread, {257, 258}, {511, 512}}, 603, "", ended},
-      {127, many.substr(0, 254) + ";x", {unread, unread, {257, 258}}, 257, ";x", good},
-      {1, "ab;x", {unread, unread, unread}, 5, ";x", good},
-      {4, "ab\0x"s, {unread}, 5, "x", good},
-      {0, "ab;x", {unread, unread, unread, unread, unread}, 5, ";x", good},
+      {200, MANY, {unread, unread, {257, 258}, {511, 512}}, 603, "", ENDED},
+      {127, MANY.substr(0, 254) + ";x", {unread, unread, {257, 258}}, 257, ";x", GOOD},
+      {1, "ab;x", {unread, unread, unread}, 5, ";x", GOOD},
+      {4, "ab\0x"s, {unread}, 5, "x", GOOD},
+      {0, "ab;x", {unread, unread, unread, unread, unread}, 5, ";x", GOOD},
   };
   for (const PiecemealRow& row : rows) {
     cString s("pre");
