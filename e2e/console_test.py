@@ -1,13 +1,13 @@
-"""End-to-end: the console guess tester in a real terminal (a private tmux server), played with
-typed keys. Checks the screen a player sees and the exit status.
-Usage: console_test.py PROGRAM [ARGUMENT...]"""
+"""End-to-end: the console guess tester played with typed keys in a real terminal (a private tmux
+server), checking the screen a player sees and the exit status. Usage: console_test.py PROGRAM..."""
 
 import os
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
+
+import desktop
 
 PROGRAM = []  # the command that starts the tester
 WAIT_SECONDS = 10
@@ -25,30 +25,25 @@ class ConsoleTest(unittest.TestCase):
         return self.tmux("capture-pane", "-p", "-S", "-").rstrip().split("\n")
 
     def wait_for_last_line(self, line):
-        deadline = time.monotonic() + WAIT_SECONDS
-        while self.screen()[-1] != line:
-            self.assertLess(time.monotonic(), deadline, "no %r on %r" % (line, self.screen()))
-            time.sleep(0.02)
+        desktop.wait_until(lambda: self.screen()[-1] == line, "%r as the last line" % line)
 
     def test_plays_a_game_to_the_end(self):
-        with tempfile.TemporaryDirectory() as folder:
-            with open(os.path.join(folder, "words.txt"), "w") as file:
-                file.write(WORDS)
-            self.socket = os.path.join(folder, "tmux.socket")
-            # A shell around the program shows its exit status and keeps the terminal open.
-            shell = '"$@"; echo "%s$?"; exec sleep %d' % (EXIT_MARK, 6 * WAIT_SECONDS)
-            self.tmux("-f", os.devnull, "new-session", "-d", "-x", "80", "-y", "24", "-c", folder,
-                      "sh", "-c", shell, "sh", *PROGRAM)
-            try:
-                for prompt, typed in (("How many letters (min 3)?", "5"), ("Guess 1:", "shoes"),
-                                      ("Guess 2:", "House")):
-                    self.wait_for_last_line(prompt)
-                    self.tmux("send-keys", typed, "Enter")  # none of the typed words is a key name
-                self.wait_for_last_line(EXIT_MARK + "0")
-                screen = self.screen()
-            finally:
-                self.tmux("kill-server")
-        self.assertEqual(screen, [
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        with open(os.path.join(folder.name, "words.txt"), "w") as file:
+            file.write(WORDS)
+        self.socket = os.path.join(folder.name, "tmux.socket")
+        # A shell around the program shows its exit status and keeps the terminal open.
+        shell = '"$@"; echo "%s$?"; exec sleep %d' % (EXIT_MARK, 6 * WAIT_SECONDS)
+        self.tmux("-f", os.devnull, "new-session", "-d", "-x", "80", "-y", "24", "-c", folder.name,
+                  "sh", "-c", shell, "sh", *PROGRAM)
+        self.addCleanup(self.tmux, "kill-server")
+        for prompt, typed in (("How many letters (min 3)?", "5"), ("Guess 1:", "shoes"),
+                              ("Guess 2:", "House")):
+            self.wait_for_last_line(prompt)
+            self.tmux("send-keys", typed, "Enter")  # none of the typed words is a key name
+        self.wait_for_last_line(EXIT_MARK + "0")
+        self.assertEqual(self.screen(), [
             "Guess tester", "How many letters (min 3)? 5",
             "Words file is %d bytes long" % len(WORDS), "Word has 5 letters",
             "Guess 1: shoes", "4 / 0", "Guess 2: House", "0 / 5", "Woohoo! You got it!",

@@ -57,10 +57,6 @@ def wait_for_window(title):
     return window
 
 
-def wait_until_gone(title):
-    wait_until(lambda: not windows(title), "no window titled " + repr(title))
-
-
 def keys(*names):
     run("xdotool", "key", "--delay", "50", *names)
     time.sleep(0.2)

@@ -43,21 +43,6 @@ class InstallTest(unittest.TestCase):
                                 env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
 
-    def play_window(self, folder):
-        game = desktop.start([WINDOW_COMMAND], folder)
-        try:
-            desktop.wait_for_window("Glyphwise")
-            desktop.keys("alt+x")
-            self.assertEqual(desktop.finish(game)[0], 1)
-        finally:
-            game.kill()
-
-    def play_console(self, folder):
-        game = subprocess.run([CONSOLE_COMMAND], input="5\n", cwd=folder, capture_output=True,
-                              text=True, timeout=desktop.WAIT_SECONDS)
-        self.assertIn("Word has 5 letters", game.stdout.splitlines(), game.stderr)
-        self.assertEqual(game.returncode, 1)  # the input ended before the word was found
-
     def test_installs_plays_and_purges(self):
         self.assertIn(dpkg_status(NAME), GONE, NAME + " is installed already: purge it first")
         brought = [path for path in package_paths(PACKAGE) if not os.path.lexists(path)]
@@ -65,9 +50,18 @@ class InstallTest(unittest.TestCase):
             self.apt_get("install", PACKAGE)
             with tempfile.TemporaryDirectory() as elsewhere:
                 with self.subTest("the window"):
-                    self.play_window(elsewhere)
+                    game = desktop.start([WINDOW_COMMAND], elsewhere)
+                    self.addCleanup(game.kill)
+                    desktop.wait_for_window("Glyphwise")
+                    desktop.keys("alt+x")
+                    self.assertEqual(desktop.finish(game)[0], 1)
                 with self.subTest("the console"):
-                    self.play_console(elsewhere)
+                    game = subprocess.run([CONSOLE_COMMAND], input="5\n", cwd=elsewhere,
+                                          capture_output=True, text=True,
+                                          timeout=desktop.WAIT_SECONDS)
+                    self.assertIn("Word has 5 letters", game.stdout.splitlines(), game.stderr)
+                    # The input ended before the word was found.
+                    self.assertEqual(game.returncode, 1)
         finally:
             self.apt_get("purge", NAME)
         self.assertIn(dpkg_status(NAME), GONE)

@@ -1,10 +1,7 @@
-"""End-to-end: the Windows installer under Wine, from a silent install into a fresh Wine prefix to a
-silent uninstall, with a second install over the first between. Checks the installed files, the
-Start-menu shortcut read back from its .lnk with lnkinfo, the uninstall entry, the game started as
-the shortcut starts it, and that the uninstaller leaves nothing behind. Keeps a picture of the
-installed game's window as window.png in FOLDER.
-Usage: installer_test.py INSTALLER FOLDER, on the display that xvfb-run gives; FOLDER (emptied
-first) holds the Wine prefix."""
+"""End-to-end: the Windows installer under Wine, silently installed twice into a fresh prefix and
+uninstalled: the installed files, the uninstall entry, the Start-menu shortcut (read with lnkinfo)
+and the game it starts, and nothing left behind. Keeps the game's window as FOLDER/window.png.
+Usage: installer_test.py INSTALLER FOLDER (emptied first, for the Wine prefix), on xvfb-run."""
 
 import os
 import re
@@ -64,35 +61,18 @@ def shortcut(path):
     return dict(re.findall(r"^\s+([^:\n]+?)\s*: ?(.*)$", info, re.MULTILINE))
 
 
-def version_of(installer):
-    """The version in the installer's name, glyphwise-<version>-windows-x64.exe."""
-    return re.fullmatch(r"glyphwise-(.+)-windows-x64\.exe", os.path.basename(installer)).group(1)
-
-
 class InstallerTest(unittest.TestCase):
-    def install(self):
-        """Runs the installer silently. Over an installed game it runs the installed uninstaller
-        first, as an upgrade does."""
-        self.assertEqual(wine(os.path.abspath(INSTALLER), "/S", display=True).returncode, 0)
-
-    def check_installed_files(self):
-        self.assertEqual(sorted(os.listdir(unix_path(INSTALL_FOLDER))), INSTALLED_FILES)
-        self.assertEqual(sorted(os.listdir(unix_path(START_MENU))), SHORTCUTS)
-
     def check_uninstall_entry(self):
-        folder = INSTALL_FOLDER
-        values = registry_values(UNINSTALL_KEY, display=True)
-        self.assertIsNotNone(values, UNINSTALL_KEY)
-        for name, expected in [("DisplayName", "Glyphwise"),
-                               ("DisplayVersion", version_of(INSTALLER)),
-                               ("Publisher", "The Glyphwise Authors"),
-                               ("DisplayIcon", folder + r"\Glyphwise.exe"),
-                               ("UninstallString", '"' + folder + r'\Uninstall.exe"')]:
-            self.assertEqual(values.get(name), expected, name)
+        # The version is the one in the installer's name, glyphwise-<version>-windows-x64.exe.
+        version = re.fullmatch(r"glyphwise-(.+)-windows-x64\.exe", os.path.basename(INSTALLER))[1]
+        expected = {"DisplayName": "Glyphwise", "Publisher": "The Glyphwise Authors",
+                    "DisplayVersion": version, "DisplayIcon": INSTALL_FOLDER + r"\Glyphwise.exe",
+                    "UninstallString": '"' + INSTALL_FOLDER + r'\Uninstall.exe"'}
+        values = registry_values(UNINSTALL_KEY, display=True) or {}  # {}: no such key
+        self.assertEqual({name: values.get(name) for name in expected}, expected)
 
     def check_shortcut_starts_the_game(self):
-        """Starts the shortcut's program in its working folder: the window shows, and a pick reads
-        the installed words list."""
+        """Starts the shortcut's program in its folder: its window shows, a pick reads its words."""
         link = shortcut(unix_path(START_MENU + r"\Glyphwise.lnk"))
         target, folder = link.get("Local path"), link.get("Working directory")
         self.assertEqual((target, folder, link.get("Command line arguments", "")),
@@ -116,20 +96,19 @@ class InstallerTest(unittest.TestCase):
             desktop.wait_until(lambda: not os.path.exists(unix_path(folder)),
                                "the uninstaller to remove " + folder)
 
-    def check_no_key_left(self):
-        for key in (UNINSTALL_KEY, VENDOR_KEY):
-            self.assertIsNone(registry_values(key, display=False), key)
-
     def test_install_play_and_uninstall(self):
         shutil.rmtree(FOLDER, ignore_errors=True)
         os.makedirs(FOLDER)
         for _ in range(2):  # into the fresh prefix, then again over the installed game
-            self.install()
-            self.check_installed_files()
+            # The second run starts with the installed uninstaller, as an upgrade does.
+            self.assertEqual(wine(os.path.abspath(INSTALLER), "/S", display=True).returncode, 0)
+            self.assertEqual(sorted(os.listdir(unix_path(INSTALL_FOLDER))), INSTALLED_FILES)
+            self.assertEqual(sorted(os.listdir(unix_path(START_MENU))), SHORTCUTS)
             self.check_uninstall_entry()
         self.check_shortcut_starts_the_game()
         self.uninstall()
-        self.check_no_key_left()
+        for key in (UNINSTALL_KEY, VENDOR_KEY):
+            self.assertIsNone(registry_values(key, display=False), key)
 
 
 if __name__ == "__main__":

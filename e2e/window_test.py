@@ -1,7 +1,6 @@
-"""End-to-end: the real game program on the display that xvfb-run gives, played with key presses and
-clicks. Checks what a player sees from outside: window and box titles, exit status and standard
-output; keeps the won game's window as won.png (the README's picture). Usage: window_test.py
-PROGRAM [ARGUMENT...]; the program may come through a runner (Wine for the Windows build)."""
+"""End-to-end: the game program played with keys and clicks on the display that xvfb-run gives,
+checking what a player sees: window and box titles, exit status and standard output. Keeps the won
+game's window as won.png (the README's picture). Usage: window_test.py PROGRAM [ARGUMENT...]."""
 
 import os
 import sys
@@ -50,7 +49,7 @@ class WindowTest(unittest.TestCase):
             desktop.keys(key)
             desktop.wait_for_window(BOX)
             desktop.keys("Return")
-            desktop.wait_until_gone(BOX)
+            desktop.wait_until(lambda: not desktop.windows(BOX), "the box to close")
         desktop.keys("Escape")
         time.sleep(0.5)
         self.assertIsNone(game.poll(), "Escape must not end the game")

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -125,9 +126,7 @@ TEST_F(Resource, AppIconShowsThePixelMap) {
     else if (!line.empty() && line[0] != '#')
       for (char c : line) pixels.insert(pixels.end(), legend.at(c).begin(), legend.at(c).end());
   ASSERT_TRUE(loadIcon(entries, "id_app", &icon, &error)) << error;
-  EXPECT_EQ(icon.width, 32);
-  EXPECT_EQ(icon.height, 32);
-  EXPECT_EQ(icon.bitCount, 4);
+  EXPECT_EQ((std::array{icon.width, icon.height, icon.bitCount}), (std::array{32, 32, 4}));
   EXPECT_EQ(icon.rgba, pixels);
 }
 

@@ -1,7 +1,6 @@
-"""Plays the real console guess tester with piped input in a temporary folder holding a crafted
-words.txt, and compares the whole transcript: standard output, standard error and exit status.
-Usage: guess_test.py PROGRAM [ARGUMENT...], where the program may be started through a runner
-(Wine for the Windows build)."""
+"""Plays the real console guess tester with piped input beside a crafted words.txt and compares
+its standard output, standard error and exit status. Usage: guess_test.py PROGRAM [ARGUMENT...],
+the program maybe started through a runner (Wine for the Windows build)."""
 
 import os
 import subprocess
@@ -51,36 +50,35 @@ CASES = [
 ]
 
 
+def play(words, **streams):
+    """Runs the tester in a temporary folder holding `words` as words.txt (none if None)."""
+    with tempfile.TemporaryDirectory() as folder:
+        if words is not None:
+            with open(os.path.join(folder, "words.txt"), "wb") as file:
+                file.write(words)
+        return subprocess.run(PROGRAM, cwd=folder, timeout=120, **streams)
+
+
 class GuessTest(unittest.TestCase):
     def test_transcripts(self):
         for name, words, given, output, error, status in CASES:
-            with self.subTest(name), tempfile.TemporaryDirectory() as folder:
-                path = os.path.join(folder, "words.txt")
-                if words is not None:
-                    with open(path, "wb") as file:
-                        file.write(words)
-                run = subprocess.run(PROGRAM, cwd=folder, input=given, capture_output=True,
-                                     timeout=120)
-                self.assertEqual(run.stdout.decode("latin-1"), output)
-                self.assertEqual(run.stderr.decode("latin-1"), error)
-                self.assertEqual(run.returncode, status)
+            with self.subTest(name):
+                run = play(words, input=given, capture_output=True)
+                self.assertEqual((run.stdout.decode("latin-1"), run.stderr.decode("latin-1"),
+                                  run.returncode), (output, error, status))
 
     def test_standard_streams_that_fail(self):
         if len(PROGRAM) != 1:
             self.skipTest("the descriptors of a native program only")
-        with tempfile.TemporaryDirectory() as folder:
-            with open(os.path.join(folder, "words.txt"), "wb") as file:
-                file.write(WORDS)
-            # Standard output closed: the game goes on unseen and ends with its input.
-            run = subprocess.run(PROGRAM, cwd=folder, input=b"5\nhouse\n", stderr=subprocess.PIPE,
-                                 preexec_fn=lambda: os.close(1), timeout=60)
-            self.assertEqual((run.returncode, run.stderr), (0, b""))
-            # Standard input a folder: the first read fails, which ends the run.
-            folder_input = os.open(folder, os.O_RDONLY)
-            run = subprocess.run(PROGRAM, cwd=folder, stdin=folder_input, capture_output=True,
-                                 timeout=60)
-            os.close(folder_input)
-            self.assertEqual((run.returncode, run.stdout), (1, (START + ASK + "\n").encode()))
+        # Standard output closed: the game goes on unseen and ends with its input.
+        run = play(WORDS, input=b"5\nhouse\n", stderr=subprocess.PIPE,
+                   preexec_fn=lambda: os.close(1))
+        self.assertEqual((run.returncode, run.stderr), (0, b""))
+        # Standard input a folder: the first read fails, which ends the run.
+        folder_input = os.open(tempfile.gettempdir(), os.O_RDONLY)
+        run = play(WORDS, stdin=folder_input, capture_output=True)
+        os.close(folder_input)
+        self.assertEqual((run.returncode, run.stdout), (1, (START + ASK + "\n").encode()))
 
 
 if __name__ == "__main__":
