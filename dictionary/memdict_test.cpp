@@ -42,10 +42,9 @@ TEST(MemoryDictionaryTest, LoadsSortsAndCountsTheWordsOfTheText) {
     std::string text;
     std::vector<std::string> words;
   };
-  const std::vector<std::string> dogCatAnt = {"DOG", "CAT", "ANT"};
   Row rows[] = {
-      {"DOG\nCAT\nANT\n", dogCatAnt},
-      {"DOG\nCAT\nANT\n\x1A", dogCatAnt},
+      {"DOG\nCAT\nANT\n", {"DOG", "CAT", "ANT"}},
+      {"DOG\nCAT\nANT\n\x1A", {"DOG", "CAT", "ANT"}},
       {"DOG\n\nCAT\n\n", {"", "", "CAT", "DOG"}},
       {"ABCDEFGHIJKLMNOPQ\nABCDEFGHIJKLMNOP\nABCDEFGHIJKLMNO\n",
        {"ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOPQ"}},
