@@ -168,21 +168,19 @@ class LargeWordsFile : public os::StandInFile {
 
   std::int64_t size() override { return (WINDOW + 2000) * LINE; }
 
-  // Copies the filler lines from a repeated pattern, so that a pass over the whole file (the
-  // search for a 0x1A at open) stays quick.
+  // One piece at a time, as a read may give (TextFile reads on): up to PIECE bytes of filler lines,
+  // copied from a repeated pattern so that a pass over the whole file (the search for a 0x1A at
+  // open) stays quick, or the rest of one of the last lines.
   long readAt(std::int64_t offset, char* buffer, int count) override {
-    const std::int64_t end = std::min(offset + count, size());
-    for (std::int64_t at = offset; at < end;) {
-      const std::int64_t line = at / LINE;
-      const std::string word = wordAt(line) + "\n";
-      const std::string& text = line < WINDOW ? _filler : word;
-      const std::int64_t stop =
-          std::min({end, line < WINDOW ? WINDOW * LINE : (line + 1) * LINE, at + PIECE});
-      std::memcpy(buffer + (at - offset), text.data() + at % LINE,
-                  static_cast<std::size_t>(stop - at));
-      at = stop;
-    }
-    return static_cast<long>(std::max<std::int64_t>(end - offset, 0));
+    const std::int64_t line = offset / LINE;
+    const std::string word = wordAt(line) + "\n";
+    const std::string& text = line < WINDOW ? _filler : word;
+    const std::int64_t pieceEnd =
+        line < WINDOW ? std::min(WINDOW * LINE, offset + PIECE) : (line + 1) * LINE;
+    const std::int64_t length = std::min({offset + count, size(), pieceEnd}) - offset;
+    if (length <= 0) return 0;
+    std::memcpy(buffer, text.data() + offset % LINE, static_cast<std::size_t>(length));
+    return static_cast<long>(length);
   }
 
  private:
