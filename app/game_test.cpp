@@ -49,12 +49,10 @@ TEST(ScoreGuessTest, CountsEachLetterOfTheWordOnce) {
     bool won;
   };
   const Row rows[] = {
-      // Each letter of the word counts once, in its right spot first.
-      {"APPLE", "PAPER", 1, 3, false},
+      // Each letter of the word counts once, in its right spot first (APPLE and PAPER, HELLO and
+      // HOLLY or LLAMA: in the controller's and the console tester's tests).
       {"ROBOT", "FLOOR", 1, 2, false},
       {"CRANE", "EERIE", 1, 1, false},
-      {"HELLO", "HOLLY", 3, 1, false},
-      {"HELLO", "LLAMA", 0, 2, false},
       // A guess longer or shorter than the word.
       {"ABC", "ABCDE", 3, 0, false},
       {"ABC", "CABCA", 0, 3, false},
