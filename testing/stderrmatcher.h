@@ -15,10 +15,8 @@
 // which ^ and $ stand for the start and the end of the whole text. GoogleTest's own expressions
 // differ by system (no [0-9] on Windows); and on Windows it reads the captured text back in text
 // mode, where each CR LF arrives as LF, so there each CR LF of `pattern` is looked for as LF.
-class StandardErrorMatcher {
+class StandardErrorMatcher : public testing::MatcherInterface<const std::string&> {
  public:
-  using is_gtest_matcher = void;
-
   explicit StandardErrorMatcher(std::string pattern) : _pattern(std::move(pattern)) {
 #ifdef _WIN32
     for (std::size_t at; (at = _pattern.find("\r\n")) != std::string::npos;) _pattern.erase(at, 1);
@@ -26,14 +24,11 @@ class StandardErrorMatcher {
     _regex = std::regex(_pattern);
   }
 
-  bool MatchAndExplain(const std::string& text, std::ostream*) const {
+  bool MatchAndExplain(const std::string& text, testing::MatchResultListener*) const override {
     return std::regex_search(text, _regex);
   }
-  void DescribeTo(std::ostream* out) const {
+  void DescribeTo(std::ostream* out) const override {
     *out << "contains a match of " << testing::PrintToString(_pattern);
-  }
-  void DescribeNegationTo(std::ostream* out) const {
-    *out << "has no match of " << testing::PrintToString(_pattern);
   }
 
  private:
@@ -42,5 +37,5 @@ class StandardErrorMatcher {
 };
 
 inline testing::Matcher<const std::string&> standardErrorMatches(std::string pattern) {
-  return StandardErrorMatcher(std::move(pattern));
+  return testing::MakeMatcher(new StandardErrorMatcher(std::move(pattern)));
 }

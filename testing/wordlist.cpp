@@ -24,13 +24,11 @@ std::string writeWordsFile(const std::string& bytes) {
 std::set<std::string> absentNeighbours(const std::set<std::string>& words, std::size_t longest) {
   std::set<std::string> absent;
   for (const std::string& word : words) {
-    std::string lower = word;
-    std::string next = word;
+    std::string lower = word, next = word;
     lower[0] = static_cast<char>(lower[0] + ('a' - 'A'));
     ++next.back();
-    for (const std::string& near : {word.substr(0, word.size() - 1), word + "A", lower, next}) {
+    for (const std::string& near : {word.substr(0, word.size() - 1), word + "A", lower, next})
       if (!near.empty() && near.size() <= longest && words.count(near) == 0) absent.insert(near);
-    }
   }
   return absent;
 }
