@@ -70,6 +70,7 @@ int TextFile::readLine(char* line, int size) {
 
 int TextFile::take(char* out, int count, int refill) {
   GW_ASSERT(isOpen());
+  _readFailed = false;
   int arrived = 0;
   while (arrived < count && _position < _textEnd) {
     std::int64_t index = _position - _bufferStart;
@@ -89,6 +90,7 @@ bool TextFile::fillBuffer(int count) {
   long arrived = os::readAt(_fd, _position, _buffer, static_cast<int>(wanted));
   _bufferStart = _position;
   _bufferLength = arrived > 0 ? static_cast<int>(arrived) : 0;
+  _readFailed = arrived < 0;
   return _bufferLength > 0;
 }
 

@@ -1,5 +1,6 @@
 // Reading a file as text, the same on every system: CR bytes are dropped, the file's first 0x1A
-// byte ends the text for every read, and positions and the size count the file's bytes.
+// byte ends the text for every read, positions and the size count the file's bytes, and a read
+// error is told from the end of the text.
 #pragma once
 
 #include <cstdint>
@@ -38,13 +39,18 @@ class TextFile {
 
   // Reads up to `count` characters into `buffer` (no terminator added) and returns how many
   // arrived: fewer than `count` only when the text ended (at textEnd(), or where the file ends
-  // when it has shrunk since it was opened).
+  // when it has shrunk since it was opened) or a read of the file failed (readFailed()).
   int read(char* buffer, int count);
 
   // Reads one line like a line read into a buffer of `size` bytes (at least 2): characters up to
   // and including the next LF, at most size - 1 of them, then a NUL. Returns the number of
-  // characters stored; 0 when the text has ended.
+  // characters stored; 0 when the text has ended. When a failed read of the file cuts the line
+  // short, readFailed() says so: what was stored is then no whole line.
   int readLine(char* line, int size);
+
+  // True when the last read() or readLine() stopped at a read error of the file rather than where
+  // the text ends: what it gave is only what came before the error. The next read tries again.
+  bool readFailed() const { return _readFailed; }
 
  private:
   static constexpr int BUFFER_SIZE = 4096;
@@ -58,7 +64,7 @@ class TextFile {
   int take(char* out, int count, int refill);
 
   // Loads up to `count` bytes (at most BUFFER_SIZE, none at or past _textEnd) from the current
-  // position; false when none arrived.
+  // position; false when none arrived, with _readFailed set when the read failed.
   bool fillBuffer(int count);
 
   // The offset of the first 0x1A byte among the file's first _size bytes; else _size, or where
@@ -71,5 +77,6 @@ class TextFile {
   std::int64_t _position = 0;     // the file byte that the next read takes first
   std::int64_t _bufferStart = 0;  // the file byte held in _buffer[0]
   int _bufferLength = 0;          // bytes held in _buffer
+  bool _readFailed = false;       // the last read() or readLine() met a read error
   char _buffer[BUFFER_SIZE];
 };

@@ -1,6 +1,6 @@
 // Text-mode reading on crafted files: CRs dropped, 0x1A ending the text, byte positions, reads
-// across the internal buffer, files that change while open, and files that cannot be opened
-// (missing, folders, FIFOs, devices).
+// across the internal buffer, files that change while open, read errors told from the end of the
+// text, and files that cannot be opened (missing, folders, FIFOs, devices).
 #include "support/textfile.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "testing/failingfile.h"
 #include "testing/standinfile.h"
 #include "testing/tempfolder.h"
 
@@ -86,6 +87,41 @@ TEST_F(TextFileTest, ReadsStopAtTheSizeFoundAtOpenOrWhereTheFileNowEnds) {
     file.dropReadAhead();
     EXPECT_EQ(file.size(), 5);
     EXPECT_EQ(read(100), grows ? "ABCD\n" : "AB");
+  }
+}
+
+// Each row: where the disk fails under the file once it has been opened, and where a read of up to
+// 100 characters, or of one line, starts. What lies before the bad byte arrives (CRs dropped), and
+// the read tells whether it stopped at the error rather than at the end of the text; a later read
+// that stops short of the bad byte meets none.
+TEST_F(TextFileTest, TellsAReadErrorFromTheEndOfTheText) {
+  struct Row {
+    std::int64_t errorAt, from;
+    bool line;
+    std::string text;
+    bool failed;
+  };
+  const Row rows[] = {
+      {7, 0, false, "ABLE\nB", true},         // inside the second line
+      {7, 0, true, "ABLE\n", false},          // a line that ends before it
+      {7, 6, true, "B", true},                // a line that it cuts
+      {7, 9, false, "", true},                // from past the bad byte
+      {0, 0, true, "", true},                 // at the first byte
+      {11, 0, false, "ABLE\nBAKE\n", false},  // at the 0x1A, where the text ends
+      {14, 6, false, "BAKE\n", false},        // past the text's end
+  };
+  for (const Row& row : rows) {
+    FailingFile failing("failing", "ABLE\r\nBAKE\n\x1AZERO\n", row.errorAt);
+    ASSERT_TRUE(file.open("failing"));
+    file.seek(row.from);
+    char line[100];
+    std::string text = row.line ? std::string(line, file.readLine(line, 100)) : read(100);
+    EXPECT_EQ(text, row.text) << row.errorAt << " " << row.from;
+    EXPECT_EQ(file.readFailed(), row.failed) << row.errorAt << " " << row.from;
+    file.seek(0);
+    EXPECT_EQ(read(1), row.errorAt > 0 ? "A" : "");
+    EXPECT_EQ(file.readFailed(), row.errorAt == 0);
+    file.close();  // before its stand-in goes
   }
 }
 
