@@ -94,7 +94,7 @@ bool MemoryDictionary::readText(const cString& filename, cString* error) {
   _text = static_cast<char*>(reallocate(nullptr, static_cast<std::size_t>(size) + 1));
   if (_text == nullptr) return fail(error, NO_MEMORY);
   // CRs dropped and a 0x1A byte ending the text make fewer characters arrive than the file has
-  // bytes; whatever arrived is the text.
+  // bytes; whatever arrived before the end of the text is the text.
   std::int64_t length = 0;
   while (length < size) {
     int wanted = static_cast<int>(std::min<std::int64_t>(size - length, MAX_READ));
@@ -102,7 +102,7 @@ bool MemoryDictionary::readText(const cString& filename, cString* error) {
     length += arrived;
     if (arrived < wanted) break;
   }
-  if (length == 0) {
+  if (length == 0 || file.readFailed()) {  // a read error is no end of the text
     clear();
     return fail(error, readError);
   }

@@ -20,7 +20,8 @@ class MemoryDictionary : public Dictionary {
   // On failure the dictionary stays empty and *error (when `error` is not null) becomes
   //   "Unable to open dictionary file '<filename>' for reading." when it cannot be opened,
   //   "Insufficient memory for dictionary" when the text or the index cannot be had,
-  //   "Error reading dictionary file '<filename>'." when no text can be read from it.
+  //   "Error reading dictionary file '<filename>'." when no text can be read from it, or a read
+  //   of it fails.
   // A read ends at the end of the text (a 0x1A byte or the end of the file); CRs are dropped.
   bool open(const cString& filename, cString* error) override;
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/random.h"
+#include "testing/failingfile.h"
 #include "testing/stderrmatcher.h"
 #include "testing/wordlist.h"
 
@@ -75,25 +76,33 @@ TEST(MemoryDictionaryTest, FailedOpenReportsAndLeavesItEmpty) {
   const std::string missing = words + "-missing", empty = writeWordsFile("");
   const std::string noText = writeWordsFile("\x1A\nANT\n");
   const std::string noMemory = "Insufficient memory for dictionary";
+  const std::string failing = "failing.txt";  // "APPLE\nBERRY\n", whose reads fail at errorAt
+  const std::string failingError = "Error reading dictionary file 'failing.txt'.";
   struct Row {
     std::string path;
     std::size_t failingRequest;
     std::string message;
+    std::int64_t errorAt;
   };
   const Row rows[] = {
-      {missing, SIZE_MAX, "Unable to open dictionary file '" + missing + "' for reading."},
-      {empty, SIZE_MAX, "Error reading dictionary file '" + empty + "'."},
-      {noText, SIZE_MAX, "Error reading dictionary file '" + noText + "'."},
-      {words, 0, noMemory},  // the text
-      {words, 1, noMemory},  // the first 512 entries of the index
-      {words, 3, noMemory},  // the 1025th word's growth to 2048 entries
+      {missing, SIZE_MAX, "Unable to open dictionary file '" + missing + "' for reading.", 0},
+      {empty, SIZE_MAX, "Error reading dictionary file '" + empty + "'.", 0},
+      {noText, SIZE_MAX, "Error reading dictionary file '" + noText + "'.", 0},
+      {words, 0, noMemory, 0},  // the text
+      {words, 1, noMemory, 0},  // the first 512 entries of the index
+      {words, 3, noMemory, 0},  // the 1025th word's growth to 2048 entries
+      // A read error at the first byte, inside the last word, at the last line end.
+      {failing, SIZE_MAX, failingError, 0},
+      {failing, SIZE_MAX, failingError, 8},
+      {failing, SIZE_MAX, failingError, 11},
   };
-  for (const auto& [path, failingRequest, message] : rows) {
+  for (const auto& [path, failingRequest, message, errorAt] : rows) {
+    FailingFile failingFile(failing, "APPLE\nBERRY\n", errorAt);
     TestDictionary dictionary;
     dictionary.failingRequest = failingRequest;
     cString error;
-    EXPECT_FALSE(dictionary.open(path.c_str(), &error));
-    EXPECT_EQ(std::string(error), message);
+    EXPECT_FALSE(dictionary.open(path.c_str(), &error)) << errorAt;
+    EXPECT_EQ(std::string(error), message) << errorAt;
     EXPECT_EQ(dictionary.wordCount() + dictionary.wordCount(3), 0) << message;
     EXPECT_FALSE(dictionary.open(path.c_str(), nullptr));
     dictionary.failingRequest = SIZE_MAX;
