@@ -94,6 +94,10 @@ bool DiskDictionary::readWordAt(std::int64_t offset, char* word) {
   int probe = offset > WINDOW_BEFORE ? WINDOW_BEFORE : static_cast<int>(offset);
   _fp->seek(offset - probe);
   int count = _fp->read(word, WINDOW_SIZE);
+  if (_fp->readFailed()) {  // a window cut short by a read error holds no word
+    word[0] = '\0';
+    return false;
+  }
   auto isLetterAt = [&](int i) { return i < count && isAsciiLetter(word[i]); };
   int start = probe;
   if (isLetterAt(probe)) {

@@ -12,8 +12,9 @@
 // ends at its first 0x1A byte, if any. Each probe reads a 32-character window that starts 20 bytes
 // before it and takes the word there. Every word of up to 11 letters is found and no absent one
 // is; a longer word may be cut at the window's end, which can misorder it against a longer word
-// sought. Counting and indexing fall back to Dictionary's answers (-1, ""). Not copyable; one
-// thread at a time.
+// sought. A window that a read error cuts short holds no word, rather than a word cut there.
+// Counting and indexing fall back to Dictionary's answers (-1, ""). Not copyable; one thread at a
+// time.
 class DiskDictionary : public Dictionary {
  public:
   DiskDictionary() = default;
@@ -24,12 +25,13 @@ class DiskDictionary : public Dictionary {
   // failure *error (when `error` is not null) becomes "Error opening '<filename>' for reading".
   bool open(const cString& filename, cString* error) override;
 
-  // True when `word` (not null) is a word of the file; false for every word while no file is open.
+  // True when `word` (not null) is a word of the file; false for every word while no file is open,
+  // and false when a read of the file fails on the way (a lookup cannot answer then).
   bool contains(const char* word) override;
 
-  // The word at a random byte offset of the text ("" for an empty one); longer words come up
-  // more often. The offset has 31 bits: of a text longer than 2 GiB only the first 2 GiB are
-  // drawn from. A file must be open.
+  // The word at a random byte offset of the text ("" for an empty one, or when the read fails);
+  // longer words come up more often. The offset has 31 bits: of a text longer than 2 GiB only the
+  // first 2 GiB are drawn from. A file must be open.
   cString randomWord() override;
 
   // The first of at most 100 randomWord() draws that has `length` letters, or "".
@@ -40,7 +42,7 @@ class DiskDictionary : public Dictionary {
 
   // The word at or after byte `offset`: the run of letters holding the probe, or else the run that
   // starts just after it; where the text ends right after the probe, the last word before it, or
-  // "" when that run may have been cut off by the window's start.
+  // "" when that run may have been cut off by the window's start; "" when the read fails.
   cString wordAt(std::int64_t offset);
 
   // The word of wordAt(offset), written to `word` (WINDOW_SIZE + 1 bytes) without allocating.

@@ -16,6 +16,7 @@
 
 #include "dictionary/memdict.h"
 #include "support/random.h"
+#include "testing/failingfile.h"
 #include "testing/standinfile.h"
 #include "testing/stderrmatcher.h"
 #include "testing/wordlist.h"
@@ -147,6 +148,44 @@ TEST(DiskDictionaryTest, KeepsAnsweringWhenItsFileChangesWhileOpen) {
       std::string word = static_cast<const char*>(dictionary.randomWord());
       std::size_t line = list.find(word + "\n");
       EXPECT_TRUE(word.empty() ? !removed : line % 5 == 0 && line < 5 * wordsLeft) << word;
+    }
+  }
+}
+
+// Each row: where the disk fails under a sorted list once it is open. A lookup or a random word
+// whose window reaches the bad byte has no word there: no word cut short by the error is found or
+// drawn, and past the text nothing fails.
+TEST(DiskDictionaryTest, AReadErrorCutsNoWordShort) {
+  seedRandom(9);
+  const std::vector<std::string> drawn = drawWords(400, "ABC", 2, 9);
+  const std::set<std::string> words(drawn.begin(), drawn.end());
+  const std::string list = linesOf(words);
+  auto lastLetterOf = [&](const std::string& word) {  // the byte of its last letter
+    return static_cast<std::int64_t>(list.find("\n" + word + "\n") + word.size());
+  };
+  const std::string middle = *std::next(words.begin(), static_cast<long>(words.size() / 2));
+  struct Row {
+    std::int64_t errorAt;
+    bool allFound;
+  };
+  const Row rows[] = {
+      {lastLetterOf(*std::next(words.begin(), 5)), false},
+      {lastLetterOf(middle), false},
+      {lastLetterOf(*words.rbegin()), false},
+      {static_cast<std::int64_t>(list.size()), true},
+  };
+  for (const Row& row : rows) {
+    FailingFile failing("failing.txt", list, row.errorAt);
+    DiskDictionary dictionary;
+    ASSERT_TRUE(dictionary.open("failing.txt", nullptr));
+    for (const std::string& word : absentNeighbours(words, 11))
+      EXPECT_FALSE(dictionary.contains(word.c_str()))
+          << word << " with the error at " << row.errorAt;
+    for (const std::string& word : words)
+      EXPECT_TRUE(!row.allFound || dictionary.contains(word.c_str())) << word;
+    for (int draw = 0; draw < 500; ++draw) {
+      std::string word = static_cast<const char*>(dictionary.randomWord());
+      EXPECT_TRUE(word.empty() ? !row.allFound : words.count(word) == 1) << word;
     }
   }
 }
