@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dictionary/memdict.h"
+#include "testing/failingfile.h"
 #include "testing/tempfolder.h"
 
 namespace {
@@ -72,8 +73,9 @@ TEST(ScoreGuessTest, CountsEachLetterOfTheWordOnce) {
 
 // ---- The controller ----
 
-// Each step runs a command (s start, g Guess, n New Game, c Concede, r remove the words file) with
-// a text in the entry, and gives the calls that follow. What a pick prints goes to standard output.
+// Each step runs a command (s start, g Guess, n New Game, c Concede, r remove the words file, f
+// Guess with a words file whose reads fail) with a text in the entry, and gives the calls that
+// follow. What a pick prints goes to standard output.
 TEST(ControllerTest, PlaysThroughEveryStateAndCommand) {
   TempFolder folder;
   folder.enter();
@@ -126,6 +128,7 @@ TEST(ControllerTest, PlaysThroughEveryStateAndCommand) {
       {'n', "", "clear|+How many letters (4-10)?" + asking},
       {'r', "", ""},
       {'g', "5", "read|+Error opening 'words.txt' for reading"},
+      {'f', "5", "read|+Error reading 'words.txt'"},
   };
   for (const Step& step : steps) {
     view.entry = step.entry;
@@ -135,6 +138,10 @@ TEST(ControllerTest, PlaysThroughEveryStateAndCommand) {
     if (step.command == 'n') controller.onNewGame();
     if (step.command == 'c') controller.onConcede();
     if (step.command == 'r') std::filesystem::remove(folder.path("words.txt"));
+    if (step.command == 'f') {
+      FailingFile failing("words.txt", "A\nAPPLE\n", 4);
+      controller.onGuess();
+    }
     EXPECT_EQ(view.calls, step.calls) << step.command << " " << step.entry;
   }
 }

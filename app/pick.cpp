@@ -54,36 +54,41 @@ bool takeWordFromChunk(const char* text, int length, bool textEnded, int letterC
 
 // One try: reads a chunk at an offset made of two draws and examines at most its first 2047
 // characters (the last byte of the buffer is kept for a terminator). The offset has 31 bits, so
-// a text longer than 2 GiB is drawn from only in its first 2 GiB.
-bool tryRandomChunk(TextFile& file, int letterCount, char* word) {
+// a text longer than 2 GiB is drawn from only in its first 2 GiB. Picked, NoWord when the chunk
+// holds none, or ReadError.
+PickResult tryRandomChunk(TextFile& file, int letterCount, char* word) {
   std::int64_t first = drawRandom();
   std::int64_t second = drawRandom();
   file.seek((second * 65536 + first) % file.textEnd());
   char chunk[CHUNK_SIZE];
   int arrived = file.read(chunk, CHUNK_SIZE);
-  return takeWordFromChunk(chunk, std::min(arrived, CHUNK_SIZE - 1), arrived < CHUNK_SIZE,
-                           letterCount, word);
+  if (file.readFailed()) return PickResult::ReadError;
+  bool taken = takeWordFromChunk(chunk, std::min(arrived, CHUNK_SIZE - 1), arrived < CHUNK_SIZE,
+                                 letterCount, word);
+  return taken ? PickResult::Picked : PickResult::NoWord;
 }
 
 // The fallback once the random tries are spent: the first playable line of `letterCount` letters
 // of the whole text, so that a word that exists is always found. It reads up to the text's end
 // found at open; for a length that the file lacks, that is a pass over all of it, however large.
-bool takeFirstWord(TextFile& file, int letterCount, char* word) {
+// Picked, NoWord or ReadError.
+PickResult takeFirstWord(TextFile& file, int letterCount, char* word) {
   file.seek(0);
   char line[GAME_TEXT_SIZE];
   bool atLineStart = true;  // the piece read begins a line
-  for (int length; (length = file.readLine(line, GAME_TEXT_SIZE)) > 0;) {
+  // A line that a read error cuts short is never taken.
+  for (int length; (length = file.readLine(line, GAME_TEXT_SIZE)) > 0 && !file.readFailed();) {
     bool lineEnded = line[length - 1] == '\n';
     int letters = lineEnded ? length - 1 : length;
     // A piece of a line longer than the buffer is never taken, nor are the pieces after it.
     bool wholeLine = atLineStart && (lineEnded || length < LINE_PIECE);
     if (wholeLine && isPlayableWord(line, letters, letterCount)) {
       copyWord(line, letters, word);
-      return true;
+      return PickResult::Picked;
     }
     atLineStart = lineEnded;
   }
-  return false;
+  return file.readFailed() ? PickResult::ReadError : PickResult::NoWord;
 }
 
 }  // namespace
@@ -97,17 +102,21 @@ PickResult PickSecretWord(int letterCount, char* word) {
   }
   seedRandom(static_cast<std::uint32_t>(calendarSeconds()));
   std::printf("Words file is %" PRId64 " bytes long\n", file.size());
+  PickResult result = PickResult::NoWord;
   for (int tries = 0; file.textEnd() > 0 && tries < MAX_RANDOM_TRIES; ++tries) {
-    if (tryRandomChunk(file, letterCount, word)) return PickResult::Picked;
+    result = tryRandomChunk(file, letterCount, word);
+    if (result != PickResult::NoWord) break;
   }
-  if (takeFirstWord(file, letterCount, word)) return PickResult::Picked;
-  std::strcpy(word, "error");
-  return PickResult::NoWord;
+  if (result == PickResult::NoWord) result = takeFirstWord(file, letterCount, word);
+  if (result != PickResult::Picked) std::strcpy(word, "error");
+  return result;
 }
 
 void DescribePickFailure(PickResult result, int letterCount, char* text, std::size_t size) {
   if (result == PickResult::NoFile)
     std::snprintf(text, size, "Error opening '%s' for reading", WORDS_FILE);
+  else if (result == PickResult::ReadError)
+    std::snprintf(text, size, "Error reading '%s'", WORDS_FILE);
   else
     std::snprintf(text, size, "No %d-letter word in '%s'", letterCount, WORDS_FILE);
 }

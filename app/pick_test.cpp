@@ -1,13 +1,16 @@
 // The secret-word picker on small words files made in a temporary working folder, with the clock
-// fixed so that each pick can be reproduced; junk lines, text after a 0x1A and a missing file.
+// fixed so that each pick can be reproduced; junk lines, text after a 0x1A, a missing file and
+// read errors.
 #include "app/pick.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "testing/failingfile.h"
 #include "testing/fixedclock.h"
 #include "testing/tempfolder.h"
 
@@ -47,18 +50,23 @@ class PickTest : public ::testing::Test {
 
 // Each row: the words file, the length asked for, the clocks tried, and what every one of them
 // picks ("error": nothing). A NoFile row has no words file; any other has its size printed,
-// whatever is picked.
+// whatever is picked. A row with an error byte has a file whose reads fail there once it is open.
 TEST_F(PickTest, PicksTheWordTheClockPinsFromWholeLinesOfTheText) {
   const std::string cut =
       "X\n" + std::string(2400, '\n') + "APPLEX\n" + std::string(40, '\n') + "BERRY\n";
   ASSERT_EQ(cut.find("APPLEX") + 5 - 2047, 360u);
   const std::string q259(259, 'Q');
+  // Offsets have bit 15 clear (two draws of 15 bits), so no random chunk of a text of 65536 bytes
+  // reaches past byte 34815: the pass from the start is the first to read BERRYPICKER.
+  std::string unreached = std::string(40000, '\n') + "BERRYPICKER\n";
+  unreached.resize(65536, '\n');
   struct Row {
     std::string words;
     int letters;
     std::int64_t from, to;  // the clocks tried
     PickResult result;
     const char* word;
+    std::int64_t errorAt = -1;  // the byte whose read fails, or -1: a file on disk
   };
   const Row rows[] = {
       // Clock 1 draws 346 and 130 everywhere: (130 * 65536 + 346) % 60 = 26, in the fifth line.
@@ -83,12 +91,20 @@ TEST_F(PickTest, PicksTheWordTheClockPinsFromWholeLinesOfTheText) {
       {"X\nABLE\n\x1AWORD\n", 4, 0, 99, PickResult::Picked, "ABLE"},
       {"ABLE\n\x1AX\nWORD\n", 4, 5, 5, PickResult::Picked, "ABLE"},
       {"X\n" + q259 + "\n\0\0\0\0\n\n\n\nab\xC9z\n"s, 4, 5, 5, PickResult::NoWord, "error"},
+      // A read error is met by a random chunk, by the pass from the start, or never.
+      {"A\nBERRY\nCAT\n", 4, 0, 0, PickResult::ReadError, "error", 6},
+      {unreached, 5, 3, 3, PickResult::ReadError, "error", 40005},
+      {"X\nABLE\n\x1AWORD\n", 4, 0, 99, PickResult::Picked, "ABLE", 9},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(::testing::PrintToString(row.words.substr(0, 20)));
     fs::remove(WORDS_FILE);
     const bool noFile = row.result == PickResult::NoFile;
-    if (!noFile) folder.write(WORDS_FILE, row.words);
+    std::optional<FailingFile> failing;
+    if (row.errorAt >= 0)
+      failing.emplace(WORDS_FILE, row.words, row.errorAt);
+    else if (!noFile)
+      folder.write(WORDS_FILE, row.words);
     const std::string printed =
         noFile ? "" : "Words file is " + std::to_string(row.words.size()) + " bytes long\n";
     for (std::int64_t seconds = row.from; seconds <= row.to; ++seconds) {

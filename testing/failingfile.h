@@ -12,8 +12,8 @@
 
 // Opening `path` opens `bytes` instead, until the object is destroyed. The file reads well until
 // it has been read through once (as opening it does, to find where its text ends); from then on a
-// read stops short of byte `errorAt` and a read from there on fails, as on a damaged disk. An
-// `errorAt` at or past the end never fails.
+// read stops short of byte `errorAt` and a read from there on fails, as on a damaged disk, for
+// the reads of a later open too. An `errorAt` at or past the end never fails.
 class FailingFile : public os::StandInFile {
  public:
   FailingFile(std::string path, std::string bytes, std::int64_t errorAt)
