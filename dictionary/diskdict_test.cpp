@@ -1,6 +1,7 @@
 // The disk dictionary on drawn sorted lists (LF, CR LF, no final line end, tiny files), where the
 // memory dictionary must give the same answers, on the shipped list, and at its edges: empty,
-// missing, junk and changing files, a file past 4 GiB, random words, the open-file assertion.
+// missing, junk, failing and changing files, a file past 4 GiB, random words, the open-file
+// assertion.
 #include "dictionary/diskdict.h"
 
 #include <gtest/gtest.h>
@@ -125,7 +126,9 @@ TEST(DiskDictionaryTest, ShippedListIsSortedAndEveryGameWordIsFound) {
 
 // The words file changes under the open dictionary: it keeps answering from the file it opened,
 // as far as that file now goes, and a random word is a word of it or, at worst, "". The list holds
-// 200 four-letter words, so that the first half of the file holds the first 100.
+// 200 four-letter words, so that the first half of the file holds the first 100. Rewritten in
+// place, a file small enough to be read ahead whole gives random words of its new text, even with
+// no lookup since the change.
 TEST(DiskDictionaryTest, KeepsAnsweringWhenItsFileChangesWhileOpen) {
   std::vector<std::string> words;
   for (char first = 'A'; first < 'I'; ++first)
@@ -149,6 +152,18 @@ TEST(DiskDictionaryTest, KeepsAnsweringWhenItsFileChangesWhileOpen) {
       std::size_t line = list.find(word + "\n");
       EXPECT_TRUE(word.empty() ? !removed : line % 5 == 0 && line < 5 * wordsLeft) << word;
     }
+  }
+  std::string small = list.substr(0, 100), rewritten = small;
+  std::replace(rewritten.begin(), rewritten.end(), 'A', 'Q');
+  const std::string path = writeWordsFile(small);
+  DiskDictionary dictionary;
+  ASSERT_TRUE(dictionary.open(path.c_str(), nullptr));
+  ASSERT_FALSE(dictionary.contains("A"));  // its last window, at byte 0, reads the file ahead
+  std::ofstream(path, std::ios::binary | std::ios::in | std::ios::out) << rewritten;
+  for (int draw = 0; draw < 20; ++draw) {
+    std::string word = static_cast<const char*>(dictionary.randomWord());
+    std::size_t line = rewritten.find(word + "\n");
+    EXPECT_TRUE(line % 5 == 0 && line < rewritten.size()) << word;
   }
 }
 
