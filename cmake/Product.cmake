@@ -1,5 +1,6 @@
 # The product's facts for the build, read from app/product.h, where the code and the resource
-# compiler read them too: GLYPHWISE_VERSION ("1.0.0.1") and GLYPHWISE_AUTHORS.
+# compiler read them too: GLYPHWISE_NAME ("Glyphwise"), GLYPHWISE_VERSION ("1.0.0.1") and
+# GLYPHWISE_AUTHORS.
 
 # glyphwise_product_fact(name variable): the value of "#define <name> <value>" in app/product.h,
 # without the quotes of a string.
@@ -15,4 +16,5 @@ foreach(part MAJOR MINOR PATCH BUILD)
   list(APPEND GLYPHWISE_VERSION ${number})
 endforeach()
 list(JOIN GLYPHWISE_VERSION "." GLYPHWISE_VERSION)
+glyphwise_product_fact(PRODUCT_NAME GLYPHWISE_NAME)
 glyphwise_product_fact(PRODUCT_AUTHORS GLYPHWISE_AUTHORS)

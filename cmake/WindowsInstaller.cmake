@@ -5,8 +5,11 @@
 set(installer_name ${PROJECT_NAME})  # the install folder, the Start-menu folder and the uninstall key
 set(CPACK_VERBATIM_VARIABLES ON)  # the NSIS lines below reach the script as written
 
-# The amd64 stub: a 64-bit program, which sees the 64-bit Program Files and registry.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# The amd64 stub: a 64-bit program, which sees the 64-bit Program Files and registry. The line at
+# the foot of the installer's pages names the product rather than the installer's maker (given
+# here: CPACK_NSIS_BRANDING_TEXT writes BrandingText /TRIMLEFT, which makensis refuses off Windows).
+string(JOIN "\n" CPACK_NSIS_DEFINES "Target amd64-unicode"
+  "BrandingText \"${PROJECT_NAME} ${PROJECT_VERSION}\"")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${installer_name})
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${installer_name})

@@ -1,11 +1,14 @@
 """End-to-end: the Windows installer under Wine, silently installed twice into a fresh prefix and
 uninstalled: the installed files, the uninstall entry, the Start-menu shortcut (read with lnkinfo)
-and the game it starts, and nothing left behind. Keeps the game's window as FOLDER/window.png.
+and the game it starts, and nothing left behind; and the branding line of its pages, read from the
+installer. Keeps the game's window as FOLDER/window.png.
 Usage: installer_test.py INSTALLER FOLDER (emptied first, for the Wine prefix), on xvfb-run."""
 
+import lzma
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import unittest
@@ -55,6 +58,25 @@ def registry_values(key, display):
     return dict(re.findall(r"^\s+(\S+)\s+REG_\w+\s+(.*?)\r?$", query.stdout, re.MULTILINE))
 
 
+def installer_version():
+    """The version in the installer's name, glyphwise-<version>-windows-x64.exe."""
+    return re.fullmatch(r"glyphwise-(.+)-windows-x64\.exe", os.path.basename(INSTALLER))[1]
+
+
+def installer_header():
+    """The installer's header, which holds the texts of its pages (UTF-16 in a Unicode installer):
+    the block after NSIS's first header (0xDEADBEEF, "NullsoftInst", the header's length), packed
+    on its own by SetCompressor lzma: a length with bit 31 set, LZMA's 5 bytes of properties, the
+    stream."""
+    with open(INSTALLER, "rb") as file:
+        data = file.read()
+    at = data.index(b"\xef\xbe\xad\xdeNullsoftInst") + 16
+    length, _, packed = struct.unpack_from("<III", data, at)
+    assert packed & 0x80000000, "the header is not compressed"
+    block = data[at + 12:at + 12 + (packed & 0x7FFFFFFF)]
+    return lzma.decompress(block[:5] + struct.pack("<Q", length) + block[5:], lzma.FORMAT_ALONE)
+
+
 def shortcut(path):
     """The fields of a Windows shortcut (.lnk) as lnkinfo shows them: "Local path" and so on."""
     info = subprocess.run(["lnkinfo", path], check=True, capture_output=True, text=True).stdout
@@ -63,10 +85,9 @@ def shortcut(path):
 
 class InstallerTest(unittest.TestCase):
     def check_uninstall_entry(self):
-        # The version is the one in the installer's name, glyphwise-<version>-windows-x64.exe.
-        version = re.fullmatch(r"glyphwise-(.+)-windows-x64\.exe", os.path.basename(INSTALLER))[1]
         expected = {"DisplayName": "Glyphwise", "Publisher": "The Glyphwise Authors",
-                    "DisplayVersion": version, "DisplayIcon": INSTALL_FOLDER + r"\Glyphwise.exe",
+                    "DisplayVersion": installer_version(),
+                    "DisplayIcon": INSTALL_FOLDER + r"\Glyphwise.exe",
                     "UninstallString": '"' + INSTALL_FOLDER + r'\Uninstall.exe"'}
         values = registry_values(UNINSTALL_KEY, display=True) or {}  # {}: no such key
         self.assertEqual({name: values.get(name) for name in expected}, expected)
@@ -95,6 +116,12 @@ class InstallerTest(unittest.TestCase):
         for folder in (INSTALL_FOLDER, START_MENU):
             desktop.wait_until(lambda: not os.path.exists(unix_path(folder)),
                                "the uninstaller to remove " + folder)
+
+    def test_branding_names_the_product(self):
+        header = installer_header()
+        # The product's name and version, not the default naming the installer's maker, Nullsoft.
+        for text, present in (("Glyphwise " + installer_version(), True), ("Nullsoft", False)):
+            self.assertEqual(text.encode("utf-16-le") in header, present, text)
 
     def test_install_play_and_uninstall(self):
         shutil.rmtree(FOLDER, ignore_errors=True)
