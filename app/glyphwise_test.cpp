@@ -11,6 +11,7 @@
 
 #include "app/resource.h"
 #include "dictionary/diskdict.h"
+#include "support/ascii.h"
 #include "support/assert.h"
 #include "testing/tempfolder.h"
 
@@ -45,15 +46,42 @@ Box boxShownBy(Show show) {
   return seenBox;
 }
 
-class DialogTest : public ::testing::Test {
+// The lines of the dialog's list from line `first` on.
+std::vector<std::string> linesOf(HWND dialog, size_t first = 0) {
+  std::vector<std::string> all;
+  char line[256] = "";
+  while (SendDlgItemMessageA(dialog, IDC_HISTORY, LB_GETTEXT, first + all.size(),
+                             reinterpret_cast<LPARAM>(line)) != LB_ERR)
+    all.emplace_back(line);
+  return all;
+}
+
+// A temporary working folder with a words file whose every pick is APPLE, and the dialog's
+// dictionary, which knows APPLE and PAPER.
+class GameFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     folder.enter();
-    folder.write("words.txt", "A\nAPPLE\nAPPLE\n");  // every pick is APPLE
+    folder.write("words.txt", "A\nAPPLE\nAPPLE\n");
     ASSERT_TRUE(
         dictionary.open(cString(folder.write("known.txt", "APPLE\nPAPER\n").c_str()), nullptr));
     SetProgramValues(GetModuleHandleA(nullptr), &dictionary);
-    dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
+  }
+
+  TempFolder folder;
+  DiskDictionary dictionary;
+};
+
+class DialogTest : public GameFiles {
+ protected:
+  void SetUp() override {
+    GameFiles::SetUp();
+    // A box while the dialog starts (its icon not loaded) is closed, rather than waited on.
+    EXPECT_EQ(boxShownBy([this] {
+                dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                            MainDialogProc, 0);
+              }),
+              Box());
     ASSERT_NE(dialog, nullptr);
     ShowWindow(dialog, SW_SHOW);
   }
@@ -72,14 +100,7 @@ class DialogTest : public ::testing::Test {
                  reinterpret_cast<LPARAM>(control(id)));
   }
 
-  // The lines of the list from line `first` on.
-  std::vector<std::string> lines(size_t first = 0) {
-    std::vector<std::string> all;
-    char line[256] = "";
-    while (send(IDC_HISTORY, LB_GETTEXT, first + all.size(), line) != LB_ERR)
-      all.emplace_back(line);
-    return all;
-  }
+  std::vector<std::string> lines(size_t first = 0) { return linesOf(dialog, first); }
 
   // Which of Guess, New Game, Concede, About, Help and Exit are enabled, as a string of 0 and 1.
   std::string enabledButtons() {
@@ -89,8 +110,6 @@ class DialogTest : public ::testing::Test {
     return result;
   }
 
-  TempFolder folder;
-  DiskDictionary dictionary;
   HWND dialog = nullptr;
 };
 
@@ -210,6 +229,127 @@ TEST_F(DialogTest, ScrollsToTheNewestGuessAndNumbersGuessesUpTo100) {
   EXPECT_GT(send(IDC_HISTORY, LB_GETTOPINDEX), 80);
   EXPECT_EQ(lines(10).at(0), " 10: ZZZZZ  Unknown Word");
   EXPECT_EQ(lines(100), std::vector<std::string>{"100: ZZZZZ  Unknown Word"});
+}
+
+// Input as a player gives it, queued for the loop that runs: `keys` typed, the last one with
+// `modifier` held (0: none); letters and digits by their keys, and \n Enter, \x1b Escape.
+void typeKeys(const char* keys, WORD modifier) {
+  std::vector<INPUT> inputs;
+  auto key = [&inputs](WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  for (const char* c = keys; *c; ++c) {
+    WORD virtualKey = *c == '\n' ? VK_RETURN : *c == '\x1b' ? VK_ESCAPE : asciiUpper(*c);
+    if (modifier && c[1] == '\0') key(modifier, 0);
+    key(virtualKey, 0);
+    key(virtualKey, KEYEVENTF_KEYUP);
+    if (modifier && c[1] == '\0') key(modifier, KEYEVENTF_KEYUP);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// A click of the left button in the middle of `window`; each half of it carries its place.
+void click(HWND window) {
+  RECT rect;
+  ASSERT_TRUE(GetWindowRect(window, &rect));
+  // The middle of the pixel, in the 65536 steps of the screen's width and height.
+  auto step = [](LONG pixel, int screen) { return (pixel * 65536 + 32768) / screen; };
+  INPUT inputs[2] = {};
+  const DWORD buttons[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 2; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dx = step((rect.left + rect.right) / 2, GetSystemMetrics(SM_CXSCREEN));
+    inputs[i].mi.dy = step((rect.top + rect.bottom) / 2, GetSystemMetrics(SM_CYSCREEN));
+    inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons[i];
+  }
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+// One step of a game played with keys and clicks, and what the dialog shows after it.
+struct Step {
+  int give;          // the control given the focus first: the list by a click, others by SetFocus
+                     // (IDD_MAIN: the dialog itself); 0: none
+  const char* keys;  // as typeKeys takes them
+  WORD modifier;     // held for the last key (0: none)
+  std::vector<std::string> lines;  // the list afterwards
+  int focus;                       // the control that has the focus afterwards
+};
+
+// The game played by the timer below, from the dialog's own modal loop: the steps, the next one,
+// and the dialog.
+const std::vector<Step>* playedSteps;
+size_t nextStep;
+HWND playedDialog;
+
+INT_PTR CALLBACK playedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) playedDialog = window;
+  return MainDialogProc(window, message, wParam, lParam);
+}
+
+// Each tick checks the last step and takes the next, once its input has been taken; at the end it
+// ends the dialog. A box that comes up (a key that pressed About or Help) fails and is closed.
+void CALLBACK playStep(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND top = FindWindowA("#32770", nullptr);
+  if (top != playedDialog) {
+    ADD_FAILURE() << "a box came up in step " << nextStep << ": " << textOf(top);
+    SendMessageA(top, WM_COMMAND, IDOK, 0);
+    return;
+  }
+  if (nextStep > 0) {
+    const Step& done = (*playedSteps)[nextStep - 1];
+    EXPECT_EQ(linesOf(playedDialog), done.lines) << "step " << nextStep - 1;
+    EXPECT_EQ(GetFocus(), GetDlgItem(playedDialog, done.focus)) << "step " << nextStep - 1;
+  }
+  if (nextStep == playedSteps->size()) {
+    KillTimer(nullptr, timer);
+    EndDialog(playedDialog, 0);
+    return;
+  }
+  const Step& step = (*playedSteps)[nextStep++];
+  HWND given = step.give == IDD_MAIN ? playedDialog : GetDlgItem(playedDialog, step.give);
+  if (step.give == IDC_HISTORY) {
+    click(given);
+  } else if (given != nullptr) {
+    SetFocus(given);
+  }
+  typeKeys(step.keys, step.modifier);
+}
+
+using KeyboardTest = GameFiles;
+
+// As on Windows: SetFocus on the dialog focuses its first tab stop; a click gives the list the
+// focus, and letters typed there press no button (x: Exit, c: Concede, n: New Game, a and h: the
+// boxes), while Alt with a button's letter presses it from any control, and a plain letter
+// presses it from a button; Shift or Ctrl with Enter presses Guess, the default button, and with
+// Escape is Escape, which the game ignores.
+TEST_F(KeyboardTest, KeysAndClicksActAsOnWindows) {
+  const std::vector<std::string> start = {
+      "GlyphWise V1.0", "Copyright (C) 2026 The Glyphwise Authors", "", "How many letters (4-10)?"};
+  const std::vector<std::string> asked = {"How many letters (4-10)?"};
+  const std::vector<std::string> counted = {"The word has 5 letters; guess away!"};
+  const std::vector<std::string> guessed = {counted[0], "  1: PAPER  1/3"};
+  const std::vector<Step> steps = {
+      {IDC_EXIT, "", 0, start, IDC_EXIT},
+      {IDD_MAIN, "", 0, start, IDC_ENTRY},
+      {0, "5\n", VK_SHIFT, counted, IDC_ENTRY},
+      {IDC_HISTORY, "xcnah", 0, counted, IDC_HISTORY},
+      {0, "n", VK_MENU, asked, IDC_ENTRY},
+      {0, "5\n", VK_CONTROL, counted, IDC_ENTRY},
+      {0, "paper\n", 0, guessed, IDC_ENTRY},
+      {0, "\x1b", VK_SHIFT, guessed, IDC_ENTRY},
+      {0, "\x1b", VK_CONTROL, guessed, IDC_ENTRY},
+      {IDC_CONCEDE, "c", 0, {guessed[0], guessed[1], "The word was APPLE"}, IDC_ENTRY},
+  };
+  playedSteps = &steps;
+  nextStep = 0;
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, playStep);
+  EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr, playedDialogProc, 0), 0);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(nextStep, steps.size()) << "the dialog ended before its last step";
 }
 
 TEST(CentreRectTest, CentresWithTruncatedHalves) {

@@ -16,13 +16,18 @@ PICK_LINE = "Words file is %d bytes long\n" % len(WORDS)
 BOX = "GlyphWise V1.0"  # the caption of the game's message boxes
 
 
-def click_button(window, x, y):
-    """Clicks the middle of a 50 x 14 button at (x, y) of the dialog's 242 x 167 units."""
+def click(window, x, y):
+    """Clicks the point (x, y) of the dialog's 242 x 167 units."""
     size = dict(pair.split("=") for pair in
                 desktop.run("xdotool", "getwindowgeometry", "--shell", window))
-    x, y = (x + 25) * int(size["WIDTH"]) // 242, (y + 7) * int(size["HEIGHT"]) // 167
+    x, y = x * int(size["WIDTH"]) // 242, y * int(size["HEIGHT"]) // 167
     desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
     time.sleep(0.2)
+
+
+def click_button(window, x, y):
+    """Clicks the middle of a 50 x 14 button at (x, y) of the dialog's units."""
+    click(window, x + 25, y + 7)
 
 
 class WindowTest(unittest.TestCase):
@@ -39,8 +44,14 @@ class WindowTest(unittest.TestCase):
     def test_plays_a_game_and_exits(self):
         game = self.start(PROGRAM)
         window = desktop.wait_for_window("Glyphwise")
-        for text in ("5", "zzzzz", "apple"):
+        for text in ("5", "zzzzz"):
             desktop.enter(text)
+        click(window, 92, 68)  # the history list, which takes the letters typed now
+        desktop.run("xdotool", "type", "--delay", "50", "apple")  # a presses About elsewhere
+        time.sleep(0.5)
+        self.assertFalse(desktop.windows(BOX), "a letter typed into the list pressed a button")
+        desktop.keys("Tab")  # on to the entry
+        desktop.enter("apple")
         desktop.run("import", "-frame", "-window", window, "won.png")
         click_button(window, 186, 26)  # New Game
         desktop.enter("5")

@@ -47,6 +47,12 @@ Control* createControl(Dialog& dialog, const resfile::DialogItem& item, const Co
   return control;
 }
 
+bool isTypedText() {
+  if (Fl::event_length() == 0 || Fl::event_state(FL_CTRL | FL_ALT | FL_META)) return false;
+  unsigned char first = static_cast<unsigned char>(Fl::event_text()[0]);
+  return first >= 0x20 && first != 0x7F;
+}
+
 bool isKnownControlClass(const resfile::DialogItem& item) {
   return item.classAtom >= BUTTON_CLASS && item.classAtom <= LIST_BOX_CLASS;
 }

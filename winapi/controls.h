@@ -43,6 +43,10 @@ class Control : public Window {
   std::string _text;
 };
 
+// True while the key event in hand inserts its text, rather than being a control key, a shortcut
+// or a movement: neither Ctrl, Alt nor Meta held, and a printable first character.
+bool isTypedText();
+
 // True for the classes the stand-in makes: button, edit, static and list box, given by atom.
 bool isKnownControlClass(const resfile::DialogItem& item);
 
@@ -65,7 +69,9 @@ class ControlWidget : public Base, public Control {
     bool key = event == FL_KEYBOARD || event == FL_SHORTCUT;
     if (key && (isDialogKey() || isBehindModal(*this))) return 0;
     int used = Base::handle(event);
-    if (event == FL_FOCUS && used) noteFocus(hwnd());
+    // FLTK gives the focus on a click without an FL_FOCUS event to some widgets (the browser).
+    bool focused = event == FL_FOCUS ? used != 0 : event == FL_PUSH && Fl::focus() == this;
+    if (focused) noteFocus(hwnd());
     return used;
   }
 

@@ -125,18 +125,22 @@ void Dialog::showIcon() {
   icons(images, images[0] ? 1 : 0);
 }
 
-// The keys that Win32's dialog manager takes before any control of these classes sees them.
+// The keys that Win32's dialog manager takes before any control of these classes sees them: Tab,
+// Enter and Escape with Shift, Ctrl or neither, and Alt+F4. Escape with Alt is taken and does
+// nothing, as the system keeps Alt+Escape for itself.
 bool Dialog::dialogKey() {
   int key = Fl::event_key();
-  int modifiers = Fl::event_state(FL_SHIFT | FL_CTRL | FL_ALT | FL_META);
-  if (key == FL_Tab && (modifiers & ~FL_SHIFT) == 0) {
-    moveFocus(modifiers == FL_SHIFT ? -1 : 1);
-  } else if (key == FL_F + 4 && modifiers == FL_ALT) {
+  bool alt = Fl::event_state(FL_ALT | FL_META) != 0;
+  if (key == FL_F + 4 && alt) {
     SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-  } else if ((key == FL_Enter || key == FL_KP_Enter) && modifiers == 0) {
+  } else if (key == FL_Escape) {
+    if (!alt) command(IDCANCEL, control(IDCANCEL));
+  } else if (alt) {
+    return false;
+  } else if (key == FL_Tab) {
+    moveFocus(Fl::event_state(FL_SHIFT) ? -1 : 1);
+  } else if (key == FL_Enter || key == FL_KP_Enter) {
     pressDefault();
-  } else if (key == FL_Escape && modifiers == 0) {
-    command(IDCANCEL, control(IDCANCEL));
   } else {
     return false;
   }

@@ -1,10 +1,13 @@
-// The single-line edit control: typed and pasted text is upper-cased for ES_UPPERCASE and cut to
-// the EM_LIMITTEXT limit before FLTK's input widget inserts it; WM_SETTEXT is never limited.
+// The single-line edit control: typed and pasted text is kept to its first line, upper-cased for
+// ES_UPPERCASE and cut to the EM_LIMITTEXT limit before FLTK's input widget inserts it; WM_SETTEXT
+// is never limited.
 #include "winapi/edit.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "support/ascii.h"
 
@@ -16,12 +19,8 @@ namespace {
 const int DEFAULT_LIMIT = 32767;
 const int NO_LIMIT = 0x7FFFFFFE;
 
-// A key press that inserts its text, rather than a control key, a shortcut or a movement.
-bool isTypedText() {
-  if (Fl::event_length() == 0 || Fl::event_state(FL_CTRL | FL_ALT | FL_META)) return false;
-  unsigned char first = static_cast<unsigned char>(Fl::event_text()[0]);
-  return first >= 0x20 && first != 0x7F;
-}
+// What ends the text that a single line takes: a line break, or a NUL, which ends any window text.
+const std::string_view LINE_ENDS("\r\n\0", 3);
 
 // FLTK marks a pasted image; text from its own selection comes with an empty type.
 bool isPastedText() {
@@ -51,16 +50,18 @@ int Edit::handle(int event) {
   return inserts ? insertText(event) : ControlWidget<Fl_Input>::handle(event);
 }
 
-// Hands FLTK the event with its text changed to what Win32 would insert; a full control takes
-// nothing (Win32 beeps).
+// Hands FLTK the event with its text changed to what Win32 would insert: the text up to its first
+// line break, cut to the room left at a whole character; a full control takes nothing (Win32
+// beeps).
 int Edit::insertText(int event) {
   std::string text(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()));
+  text.resize(std::min(text.size(), text.find_first_of(LINE_ENDS)));
   if (style() & ES_UPPERCASE) {
     for (char& c : text) c = asciiUpper(c);
   }
   int room = maximum_size() - size() + std::abs(mark() - position());
-  if (room <= 0) return 1;
-  if (text.size() > static_cast<std::size_t>(room)) text.resize(static_cast<std::size_t>(room));
+  text.resize(wholeCharacters(text, static_cast<std::size_t>(std::max(room, 0))));
+  if (text.empty()) return 1;
 
   char* eventText = Fl::e_text;
   int eventLength = Fl::e_length;

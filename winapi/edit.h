@@ -9,8 +9,9 @@
 
 namespace winapi {
 
-// Class 0x81, single line: EM_LIMITTEXT limits what the user types or pastes (not WM_SETTEXT);
-// ES_UPPERCASE turns typed and pasted a-z into A-Z.
+// Class 0x81, single line: a paste keeps the text up to its first line break; EM_LIMITTEXT limits
+// what the user types or pastes (not WM_SETTEXT) in bytes, as for Win32's ANSI windows, cutting at
+// a whole UTF-8 character; ES_UPPERCASE turns typed and pasted a-z into A-Z.
 class Edit : public ControlWidget<Fl_Input> {
  public:
   Edit(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);

@@ -19,7 +19,8 @@ void noteFocus(HWND hwnd) { focused = hwnd; }
 
 void showFocus(Dialog& dialog) {
   Window* window = findWindow(focused);
-  if (window != nullptr && &window->dialog() == &dialog && dialog.shown()) {
+  bool control = window != nullptr && window != &dialog;  // a dialog keeps the focus to itself
+  if (control && &window->dialog() == &dialog && dialog.shown()) {
     window->widget().take_focus();
   }
 }
@@ -39,7 +40,9 @@ HWND WINAPI SetFocus(HWND hWnd) {
   }
   winapi::Window* window = winapi::findWindow(hWnd);
   if (window == nullptr) return nullptr;
-  winapi::focused = hWnd;
+  winapi::Control* first =
+      window == winapi::findDialog(hWnd) ? window->dialog().firstTabStop() : nullptr;
+  winapi::focused = first ? first->hwnd() : hWnd;
   winapi::showFocus(window->dialog());
   return previous;
 }

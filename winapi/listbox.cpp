@@ -20,6 +20,11 @@ ListBox::ListBox(Dialog& dialog, const resfile::DialogItem& item, const ControlP
   has_scrollbar((item.style & WS_VSCROLL) ? VERTICAL : 0);
 }
 
+int ListBox::handle(int event) {
+  if (event == FL_KEYBOARD && isTypedText() && !isBehindModal(*this)) return 1;
+  return ControlWidget<Fl_Browser>::handle(event);
+}
+
 LRESULT ListBox::message(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case LB_ADDSTRING:

@@ -8,10 +8,13 @@
 namespace winapi {
 
 // Class 0x83, not sorted: lines are kept and drawn literally ('@' and tabs are plain
-// characters), one per row, and LB_SETTOPINDEX scrolls by whole lines.
+// characters), one per row, and LB_SETTOPINDEX scrolls by whole lines. A click gives it the
+// focus, and it takes the characters typed then (Win32 selects a line by them; here they do
+// nothing), so that they press no button.
 class ListBox : public ControlWidget<Fl_Browser> {
  public:
   ListBox(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
+  int handle(int event) override;
   LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  protected:

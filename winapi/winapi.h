@@ -55,6 +55,31 @@ typedef struct tagWINDOWPLACEMENT {
   RECT rcNormalPosition;
 } WINDOWPLACEMENT;
 
+typedef struct tagMOUSEINPUT {
+  LONG dx;
+  LONG dy;
+  DWORD mouseData;
+  DWORD dwFlags;
+  DWORD time;
+  ULONG_PTR dwExtraInfo;
+} MOUSEINPUT;
+
+typedef struct tagKEYBDINPUT {
+  WORD wVk;
+  WORD wScan;
+  DWORD dwFlags;
+  DWORD time;
+  ULONG_PTR dwExtraInfo;
+} KEYBDINPUT;
+
+typedef struct tagINPUT {
+  DWORD type;
+  union {
+    MOUSEINPUT mi;
+    KEYBDINPUT ki;
+  };
+} INPUT;
+
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
@@ -113,6 +138,25 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define SW_SHOW 5
 #define GCLP_HICON (-14)
 
+// Input that SendInput queues (input.cpp): key presses and releases, as virtual keys or UTF-16
+// characters, and mouse moves and left-button clicks at absolute places on the screen.
+#define INPUT_MOUSE 0
+#define INPUT_KEYBOARD 1
+#define KEYEVENTF_KEYUP 0x0002
+#define KEYEVENTF_UNICODE 0x0004
+#define MOUSEEVENTF_MOVE 0x0001
+#define MOUSEEVENTF_LEFTDOWN 0x0002
+#define MOUSEEVENTF_LEFTUP 0x0004
+#define MOUSEEVENTF_ABSOLUTE 0x8000
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_F4 0x73
+
 // The styles of dialog templates that the stand-in acts on.
 #define WS_VISIBLE 0x10000000
 #define WS_VSCROLL 0x00200000
@@ -151,6 +195,10 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
                                    LPARAM lParam);
 
+// The window's rectangle on the screen: a control's, or a dialog's client area (the stand-in knows
+// no frame); FALSE for an unknown window.
+BOOL WINAPI GetWindowRect(HWND hWnd, RECT* lpRect);
+
 // The dialog's control `nIDDlgItem`, or NULL.
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 
@@ -175,7 +223,8 @@ UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMa
 
 // -- focus.cpp: the keyboard focus --
 
-// Gives the window the keyboard focus (NULL: nobody) and returns the previous focus window.
+// Gives the window the keyboard focus (NULL: nobody) and returns the previous focus window; a
+// dialog passes it on to its first tab stop, and keeps it only when it has none.
 HWND WINAPI SetFocus(HWND hWnd);
 
 // The window with the keyboard focus, kept also while its dialog is hidden; NULL if none.
@@ -195,6 +244,14 @@ ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex);
 // Escape, close box and WM_COMMAND IDOK or IDCANCEL end it), stop sign for MB_ICONSTOP. The focus
 // returns where it was. IDOK (0 if the box was destroyed).
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+
+// -- input.cpp: input as the player gives it --
+
+// Queues the inputs (cbSize: sizeof(INPUT)) for the event loop, which delivers them to the focus
+// or, for a click, to the window under the pointer, as it delivers the display's: Shift, Ctrl and
+// Alt held, the US layout's letters, digits and space, Tab, Enter, Escape, F4, and any character
+// with KEYEVENTF_UNICODE; the left button only. The count queued: 0 for a wrong cbSize.
+UINT WINAPI SendInput(UINT cInputs, INPUT* pInputs, int cbSize);
 
 // -- timer.cpp: timers without a window, run by the modal loops --
 

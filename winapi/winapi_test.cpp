@@ -121,33 +121,52 @@ TEST_F(WinapiDialogTest, TopIndexClampsAndLinesStayLiteral) {
 }
 
 // The entry (focused from the start: the first tab stop) upper-cases and limits what is typed or
-// pasted, counting what is already in it.
+// pasted, counting the bytes already in it and cutting at a whole character; a paste keeps its
+// first line. WM_GETTEXT gives whole characters.
 TEST_F(WinapiDialogTest, EntryUpperCasesAndLimitsTypedAndPastedText) {
-  // The limit, the text set, then typed, then pasted, and what the entry holds then.
+  // The limit, the text set, then typed, then pasted, what the entry holds then, and what a
+  // WM_GETTEXT of `got` bytes gives.
   struct Row {
     WPARAM limit;
-    const char *before, *typed, *pasted, *after;
+    const char* before;
+    const char16_t* typed;
+    const char *pasted, *after;
+    WPARAM got;
+    const char* gotten;
   };
   const Row rows[] = {
-      {3, "", "abcd", "", "ABC"},
-      {5, "AA", "", "aaaaaaa", "AAAAA"},
-      {0, "", "ab", "cd", "ABCD"},
+      {3, "", u"abcd", "", "ABC", 3, "AB"},
+      {5, "AA", u"", "aaaaaaa", "AAAAA", 6, "AAAAA"},
+      {0, "", u"ab", "cd", "ABCD", 64, "ABCD"},
+      {0, "", u"", "apple\nx", "APPLE", 64, "APPLE"},
+      {5, "", u"abcd\u00e9", "", "ABCD", 64, "ABCD"},             // é: two bytes, one left
+      {6, "", u"abcd\u00e9e", "", "ABCD\u00e9", 6, "ABCD"},       // é fits, e does not
+      {7, "", u"abcd", "\u20ac\u20ac", "ABCD\u20ac", 7, "ABCD"},  // €: three bytes
   };
-  for (const auto& [limit, before, typed, pasted, after] : rows) {
+  for (const auto& [limit, before, typed, pasted, after, got, gotten] : rows) {
     send(IDC_ENTRY, WM_SETTEXT, 0, before);
     send(IDC_ENTRY, EM_LIMITTEXT, limit, nullptr);
-    for (const char* c = typed; *c; ++c) pressKey(widgetOf(dialog), *c);
+    for (const char16_t* c = typed; *c; ++c) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = static_cast<WORD>(*c);
+      input.ki.dwFlags = KEYEVENTF_UNICODE;
+      SendInput(1, &input, sizeof input);
+    }
+    Fl::check();
     Fl::copy(pasted, static_cast<int>(std::strlen(pasted)), 1);
     Fl::paste(widgetOf(item(IDC_ENTRY)), 1);
     char text[64] = "";
     send(IDC_ENTRY, WM_GETTEXT, sizeof text, text);
-    EXPECT_STREQ(text, after) << before << " + " << typed << " + " << pasted;
+    EXPECT_STREQ(text, after) << before << " + " << pasted;
+    send(IDC_ENTRY, WM_GETTEXT, got, text);
+    EXPECT_STREQ(text, gotten) << after << " in " << got;
   }
 }
 
 // The dialog manager, as on Win32 (Guess, the default button, disabled): Enter presses the focused
-// button, else the default one, only while enabled; Escape sends IDCANCEL without a control; Tab
-// and Shift+Tab visit the enabled tab stops in template order.
+// button, else the default one, only while enabled; Escape sends IDCANCEL without a control, and
+// nothing with Alt; Tab and Shift+Tab (Ctrl or not) visit the enabled tab stops in template order.
 TEST_F(WinapiDialogTest, KeysReachTheProcedureAndMoveTheFocus) {
   EnableWindow(item(IDC_GUESS), FALSE);
   // The control focused, the key and its modifiers, what the procedure receives (a click is
@@ -163,6 +182,8 @@ TEST_F(WinapiDialogTest, KeysReachTheProcedureAndMoveTheFocus) {
       {IDC_HELP_BUTTON, FL_Tab, 0, {}, IDC_ENTRY},
       {IDC_ENTRY, FL_Tab, FL_SHIFT, {}, IDC_HELP_BUTTON},
       {IDC_ENTRY, FL_Escape, 0, {{WM_COMMAND, IDCANCEL, nullptr}}, IDC_ENTRY},
+      {IDC_ENTRY, FL_Escape, FL_ALT, {}, IDC_ENTRY},
+      {IDC_ENTRY, FL_Tab, FL_CTRL, {}, IDC_NEW_GAME},
   };
   for (const Row& row : rows) {
     SetFocus(item(row.focus));
@@ -175,6 +196,22 @@ TEST_F(WinapiDialogTest, KeysReachTheProcedureAndMoveTheFocus) {
   }
 }
 
+// Ends the newest dialog, failing the test, when the loop that the test runs is still going after
+// two seconds: what it waits for is not coming.
+class Deadline {
+ public:
+  Deadline() { Fl::add_timeout(2.0, expire); }
+  ~Deadline() { Fl::remove_timeout(expire); }
+  Deadline(const Deadline&) = delete;
+  Deadline& operator=(const Deadline&) = delete;
+
+ private:
+  static void expire(void*) {
+    ADD_FAILURE() << "the loop outlived its deadline";
+    EndDialog(FindWindowA(nullptr, nullptr), 0);
+  }
+};
+
 // While a message box is up, Alt+A and Alt+F4 for the dialog behind it (the last one made) reach
 // nothing, and the key at `key` dismisses the box.
 void pokeTheDialogThenDismiss(void* key) {
@@ -184,6 +221,7 @@ void pokeTheDialogThenDismiss(void* key) {
 }
 
 TEST_F(WinapiDialogTest, MessageBoxTakesTheKeysAndLeavesTheDialogAlone) {
+  Deadline deadline;
   for (int key : {FL_Enter, FL_Escape, int{' '}}) {
     Fl::add_timeout(0.0, pokeTheDialogThenDismiss, &key);
     EXPECT_EQ(MessageBoxA(dialog, "Text", "Caption", MB_OK), IDOK) << key;
@@ -194,6 +232,7 @@ TEST_F(WinapiDialogTest, MessageBoxTakesTheKeysAndLeavesTheDialogAlone) {
 // The loop runs until the procedure calls EndDialog (here on WM_CLOSE, which Alt+F4 sends), returns
 // its result and destroys the dialog; without a template there is no loop and the result is -1.
 TEST(WinapiModalTest, RunsUntilEndDialogAndReturnsItsResult) {
+  Deadline deadline;
   Fl::add_timeout(0.0, [](void*) { pressKey(widgetOf(lastDialog), FL_F + 4, FL_ALT); });
   EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr, recordingProc, 0), 7);
   EXPECT_EQ(GetDlgItem(lastDialog, IDC_ENTRY), nullptr);

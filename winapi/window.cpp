@@ -62,9 +62,16 @@ Window* findWindow(HWND hwnd) {
   return found == liveWindows().end() ? nullptr : found->second;
 }
 
+std::size_t wholeCharacters(std::string_view text, std::size_t room) {
+  if (text.size() <= room) return text.size();
+  std::size_t cut = room;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // 10xxxxxx
+  return cut;
+}
+
 LRESULT copyText(const std::string& text, WPARAM size, char* buffer) {
   if (size == 0 || buffer == nullptr) return 0;
-  std::size_t count = text.size() < size ? text.size() : static_cast<std::size_t>(size - 1);
+  std::size_t count = wholeCharacters(text, static_cast<std::size_t>(size - 1));
   std::memcpy(buffer, text.data(), count);
   buffer[count] = '\0';
   return static_cast<LRESULT>(count);
@@ -80,6 +87,17 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
 LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
                                    LPARAM lParam) {
   return SendMessageA(GetDlgItem(hDlg, nIDDlgItem), Msg, wParam, lParam);
+}
+
+BOOL WINAPI GetWindowRect(HWND hWnd, RECT* lpRect) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  if (window == nullptr) return FALSE;
+  Fl_Widget& widget = window->widget();
+  Fl_Widget& dialog = window->dialog().widget();
+  LONG left = &widget == &dialog ? widget.x() : dialog.x() + widget.x();
+  LONG top = &widget == &dialog ? widget.y() : dialog.y() + widget.y();
+  *lpRect = {left, top, left + widget.w(), top + widget.h()};
+  return TRUE;
 }
 
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {

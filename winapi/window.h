@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "winapi/winapi.h"
 
@@ -41,8 +42,12 @@ class Window {
 // The live window of `hwnd`, or null.
 Window* findWindow(HWND hwnd);
 
-// Copies `text` into `buffer` of `size` bytes as WM_GETTEXT does: at most size - 1 characters and
-// a NUL; returns the count copied (0 when size is 0).
+// The length of the longest start of `text` that has at most `room` bytes and ends with a whole
+// UTF-8 character.
+std::size_t wholeCharacters(std::string_view text, std::size_t room);
+
+// Copies `text` into `buffer` of `size` bytes as WM_GETTEXT does: at most size - 1 bytes of whole
+// characters and a NUL; returns the count copied (0 when size is 0).
 LRESULT copyText(const std::string& text, WPARAM size, char* buffer);
 
 }  // namespace winapi
