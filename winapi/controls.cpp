@@ -1,89 +1,105 @@
-// The controls every dialog shares: what a control is (id, style, window text), how one is made
-// from its template item, and the two simple classes, push buttons and static text.
+// The controls as Win32 defines them: what a control is (id, style, window text), where one goes,
+// and the messages and rules of push buttons, the single-line edit control and the list box.
 #include "winapi/controls.h"
 
-#include <FL/fl_draw.H>
+#include <algorithm>
+#include <cstring>
 
+#include "support/ascii.h"
 #include "winapi/dialog.h"
-#include "winapi/edit.h"
-#include "winapi/listbox.h"
 
 namespace winapi {
 
 namespace {
 
-const WORD BUTTON_CLASS = 0x80;
-const WORD EDIT_CLASS = 0x81;
-const WORD STATIC_CLASS = 0x82;
-const WORD LIST_BOX_CLASS = 0x83;
+// Win32's default limit of a new edit control, and what EM_LIMITTEXT 0 means for a single line.
+const std::size_t DEFAULT_LIMIT = 32767;
+const std::size_t NO_LIMIT = 0x7FFFFFFE;
 
-Control* newControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place) {
-  switch (item.classAtom) {
-    case BUTTON_CLASS:
-      return new Button(dialog, item, place);
-    case EDIT_CLASS:
-      return new Edit(dialog, item, place);
-    case STATIC_CLASS:
-      return new Static(dialog, item, place);
-    case LIST_BOX_CLASS:
-      return new ListBox(dialog, item, place);
-    default:
-      return nullptr;
-  }
-}
+// What ends the text that a single line takes: a line break, or a NUL, which ends any window text.
+const std::string_view LINE_ENDS("\r\n\0", 3);
 
 }  // namespace
+
+bool isKnownControlClass(const resfile::DialogItem& item) {
+  return item.classAtom >= static_cast<WORD>(ControlClass::BUTTON) &&
+         item.classAtom <= static_cast<WORD>(ControlClass::LIST_BOX);
+}
+
+ControlPlace placeOf(const resfile::DialogItem& item, BaseUnits units, int fontSize) {
+  return {toPixels(item.x, item.y, item.cx, item.cy, units), fontSize};
+}
 
 Control::Control(Dialog& dialog, const resfile::DialogItem& item)
     : _dialog(dialog), _id(item.id), _style(item.style), _text(item.text) {}
 
-Control* createControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place) {
-  Control* control = newControl(dialog, item, place);
-  if (control == nullptr) return nullptr;
-  Fl_Widget& widget = control->widget();
-  widget.labelfont(DIALOG_FONT);
-  widget.labelsize(place.fontSize);
-  if ((item.style & WS_VISIBLE) == 0) widget.hide();
-  return control;
-}
+bool Control::isTabStop() { return (_style & WS_TABSTOP) && isEnabled() && isVisible(); }
 
-bool isTypedText() {
-  if (Fl::event_length() == 0 || Fl::event_state(FL_CTRL | FL_ALT | FL_META)) return false;
-  unsigned char first = static_cast<unsigned char>(Fl::event_text()[0]);
-  return first >= 0x20 && first != 0x7F;
-}
-
-bool isKnownControlClass(const resfile::DialogItem& item) {
-  return item.classAtom >= BUTTON_CLASS && item.classAtom <= LIST_BOX_CLASS;
-}
-
-Button::Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
-    : LabelledControl<Fl_Button>(dialog, item, place) {
-  callback([](Fl_Widget* widget, void*) { static_cast<Button*>(widget)->click(); });
+char Button::mnemonic() const {
+  std::string label = text();
+  for (std::size_t i = 0; i + 1 < label.size(); ++i) {
+    if (label[i] == '&' && label[++i] != '&') return asciiUpper(label[i]);
+  }
+  return 0;
 }
 
 void Button::click() { dialog().command(id(), this); }
 
-// Win32 marks the default button with a heavier dark frame.
-void Button::draw() {
-  Fl_Button::draw();
-  if (isDefault()) {
-    fl_color(active_r() ? FL_FOREGROUND_COLOR : fl_inactive(FL_FOREGROUND_COLOR));
-    fl_rect(x(), y(), w(), h());
-    fl_rect(x() + 1, y() + 1, w() - 2, h() - 2);
+Edit::Edit(Dialog& dialog, const resfile::DialogItem& item)
+    : Control(dialog, item), _limit(DEFAULT_LIMIT) {}
+
+LRESULT Edit::message(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != EM_LIMITTEXT) return Control::message(msg, wParam, lParam);
+  _limit = wParam == 0 || wParam > NO_LIMIT ? NO_LIMIT : static_cast<std::size_t>(wParam);
+  return 0;
+}
+
+std::string Edit::insertion(std::string_view typed, std::size_t replaced) const {
+  std::string text(typed.substr(0, typed.find_first_of(LINE_ENDS)));
+  if (style() & ES_UPPERCASE) {
+    for (char& c : text) c = asciiUpper(c);
+  }
+  std::size_t kept = this->text().size() - std::min(replaced, this->text().size());
+  text.resize(wholeCharacters(text, _limit - std::min(kept, _limit)));
+  return text;
+}
+
+LRESULT ListBox::message(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case LB_ADDSTRING:
+      _lines.emplace_back(lParam ? reinterpret_cast<const char*>(lParam) : "");
+      showAddedLine(_lines.back());
+      return static_cast<LRESULT>(_lines.size()) - 1;
+    case LB_RESETCONTENT:
+      _lines.clear();
+      showNoLines();
+      return 0;
+    case LB_GETCOUNT:
+      return static_cast<LRESULT>(_lines.size());
+    case LB_GETTEXT:
+      return lineText(wParam, reinterpret_cast<char*>(lParam));
+    case LB_SETTOPINDEX:
+      return setTopIndex(wParam);
+    case LB_GETTOPINDEX:
+      return _lines.empty() ? 0 : topLine();
+    default:
+      return Control::message(msg, wParam, lParam);
   }
 }
 
-void LiteralText::draw() {
-  draw_box();
-  fl_font(labelfont(), labelsize());
-  fl_color(active_r() ? labelcolor() : fl_inactive(labelcolor()));
-  fl_draw(label() ? label() : "", x(), y(), w(), h(), align(), nullptr, 0);
+// Like Win32's list box, LB_GETTEXT trusts the caller's buffer to hold the line and its NUL.
+LRESULT ListBox::lineText(WPARAM index, char* buffer) const {
+  if (index >= _lines.size()) return LB_ERR;
+  const std::string& line = _lines[index];
+  std::memcpy(buffer, line.c_str(), line.size() + 1);
+  return static_cast<LRESULT>(line.size());
 }
 
-Static::Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
-    : LabelledControl<LiteralText>(dialog, item, place) {
-  align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
+LRESULT ListBox::setTopIndex(WPARAM index) {
+  if (index >= _lines.size()) return LB_ERR;
+  int lastTop = std::max(0, static_cast<int>(_lines.size()) - fullLines());
+  scrollTo(std::min(static_cast<int>(index), lastTop));
+  return 0;
 }
 
 }  // namespace winapi

@@ -1,26 +1,32 @@
-// Inside the stand-in: the controls of a dialog template as FLTK widgets that are also Windows:
-// what every control shares, how one is made from its template item, and the two simple classes,
-// push buttons and static text. The edit control and the list box have headers of their own.
+// Inside the stand-in: the controls of a dialog template as Win32 defines them, whatever widgets
+// show them: what every control shares, and what push buttons, static text, the single-line edit
+// control and the list box do with their messages. Each back end derives its widgets from these.
 #pragma once
 
-#include <FL/Fl.H>
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Widget.H>
-
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "resfile/resfile.h"
 #include "winapi/dialogunits.h"
-#include "winapi/focus.h"
 #include "winapi/window.h"
 
 namespace winapi {
+
+// The classes the stand-in makes, by their atoms in a template.
+enum class ControlClass { BUTTON = 0x80, EDIT = 0x81, STATIC = 0x82, LIST_BOX = 0x83 };
+
+// True for the classes of ControlClass.
+bool isKnownControlClass(const resfile::DialogItem& item);
 
 // Where a control goes in its dialog and the size of its font, in pixels.
 struct ControlPlace {
   PixelRect rect;
   int fontSize;
 };
+
+// The place of `item` in a dialog of base `units` and font size.
+ControlPlace placeOf(const resfile::DialogItem& item, BaseUnits units, int fontSize);
 
 // What every control shares: its id, style and window text, and the dialog it belongs to.
 class Control : public Window {
@@ -33,8 +39,13 @@ class Control : public Window {
   void setText(const char* text) override { _text = text; }
 
   DWORD style() const { return _style; }
+  // A tab stop that is enabled and shown: Tab and Shift+Tab visit it.
+  bool isTabStop();
   // A push button (either kind); Enter presses it while it has the focus.
   virtual bool isPushButton() const { return false; }
+  // Takes the characters typed while it has the focus (Win32's DLGC_WANTCHARS), so that a letter
+  // typed then presses no button.
+  virtual bool takesCharacters() const { return false; }
 
  private:
   Dialog& _dialog;
@@ -43,87 +54,68 @@ class Control : public Window {
   std::string _text;
 };
 
-// True while the key event in hand inserts its text, rather than being a control key, a shortcut
-// or a movement: neither Ctrl, Alt nor Meta held, and a printable first character.
-bool isTypedText();
-
-// True for the classes the stand-in makes: button, edit, static and list box, given by atom.
-bool isKnownControlClass(const resfile::DialogItem& item);
-
-// Makes the control of `item` in `dialog`, which must be the current FLTK group; null for a class
-// that isKnownControlClass rejects.
-Control* createControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
-
-// A control on FLTK widget class `Base`: it leaves Tab, Enter and Escape to the dialog, as no
-// control of these classes wants them on Win32, takes no keys behind a message box, and records
-// the focus that FLTK gives it.
-template <class Base>
-class ControlWidget : public Base, public Control {
- public:
-  ControlWidget(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
-      : Base(place.rect.x, place.rect.y, place.rect.w, place.rect.h), Control(dialog, item) {}
-
-  Fl_Widget& widget() override { return *this; }
-
-  int handle(int event) override {
-    bool key = event == FL_KEYBOARD || event == FL_SHORTCUT;
-    if (key && (isDialogKey() || isBehindModal(*this))) return 0;
-    int used = Base::handle(event);
-    // FLTK gives the focus on a click without an FL_FOCUS event to some widgets (the browser).
-    bool focused = event == FL_FOCUS ? used != 0 : event == FL_PUSH && Fl::focus() == this;
-    if (focused) noteFocus(hwnd());
-    return used;
-  }
-
- private:
-  static bool isDialogKey() {
-    int key = Fl::event_key();
-    return key == FL_Tab || key == FL_Enter || key == FL_KP_Enter || key == FL_Escape;
-  }
-};
-
-// A control that shows its window text as its FLTK label: push buttons and static text.
-template <class Base>
-class LabelledControl : public ControlWidget<Base> {
- public:
-  LabelledControl(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place)
-      : ControlWidget<Base>(dialog, item, place) {
-    Base::copy_label(item.text.c_str());
-  }
-
-  void setText(const char* text) override {
-    Control::setText(text);
-    Base::copy_label(text);
-  }
-};
-
 // Class 0x80, BS_PUSHBUTTON or BS_DEFPUSHBUTTON: a click, its mnemonic ("&X": Alt+X) or Space
 // while it has the focus sends WM_COMMAND BN_CLICKED to the dialog.
-class Button : public LabelledControl<Fl_Button> {
+class Button : public Control {
  public:
-  Button(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
+  using Control::Control;
   bool isPushButton() const override { return true; }
   bool isDefault() const { return (style() & 0xF) == BS_DEFPUSHBUTTON; }
+  // The upper-cased letter after the '&' of its text, or 0.
+  char mnemonic() const;
   void click();
-
- protected:
-  void draw() override;
 };
 
-// An FLTK widget that draws its label as it is ('@' and '&' have no special meaning), in its label
-// font and colour, with its alignment.
-class LiteralText : public Fl_Widget {
+// Class 0x82: text left-aligned and wrapped at word breaks, or with SS_ICON a message box's icon.
+class Static : public Control {
  public:
-  LiteralText(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {}
-
- protected:
-  void draw() override;
+  using Control::Control;
+  bool isIcon() const { return (style() & 0xF) == SS_ICON; }
 };
 
-// Class 0x82: text left-aligned and wrapped at word breaks.
-class Static : public LabelledControl<LiteralText> {
+// Class 0x81, single line: a paste keeps the text up to its first line break; EM_LIMITTEXT limits
+// what the user types or pastes (not WM_SETTEXT) in bytes, as for Win32's ANSI windows, cutting at
+// a whole UTF-8 character; ES_UPPERCASE turns typed and pasted a-z into A-Z.
+class Edit : public Control {
  public:
-  Static(Dialog& dialog, const resfile::DialogItem& item, const ControlPlace& place);
+  Edit(Dialog& dialog, const resfile::DialogItem& item);
+  bool takesCharacters() const override { return true; }
+  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+  // What the control inserts when the user types or pastes `typed` over `replaced` bytes of its
+  // text: "" when nothing fits (Win32 beeps).
+  std::string insertion(std::string_view typed, std::size_t replaced) const;
+
+  // The most bytes that the user may bring the text to.
+  std::size_t limit() const { return _limit; }
+
+ private:
+  std::size_t _limit;
+};
+
+// Class 0x83, not sorted: LB_ messages by zero-based index; LB_SETTOPINDEX scrolls by whole lines
+// and never lifts the last line above the bottom. It takes the characters typed while it has the
+// focus (Win32 selects a line by them; here they do nothing).
+class ListBox : public Control {
+ public:
+  using Control::Control;
+  bool takesCharacters() const override { return true; }
+  LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  // The back end's widget: shows a line added at the end, shows none, scrolls the line `top` to
+  // the top, and tells the top line and how many whole lines it shows.
+  virtual void showAddedLine(const std::string& line) = 0;
+  virtual void showNoLines() = 0;
+  virtual void scrollTo(int top) = 0;
+  virtual int topLine() const = 0;
+  virtual int fullLines() const = 0;
+
+ private:
+  LRESULT lineText(WPARAM index, char* buffer) const;
+  LRESULT setTopIndex(WPARAM index);
+
+  std::vector<std::string> _lines;
 };
 
 }  // namespace winapi

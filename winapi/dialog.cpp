@@ -1,15 +1,12 @@
-// A dialog's window: its controls placed from the template in dialog units, its procedure with
-// Win32's default handling behind it, the dialog manager's keys (Tab, Enter, Escape, Alt+F4), the
-// close box, and its icons.
+// A dialog's logic, written once for every back end: its procedure with Win32's default handling
+// behind it, the dialog manager's keys (Tab, Enter, Escape, mnemonics, Alt+F4), the close box,
+// ending and destroying it, and its icons.
 #include "winapi/dialog.h"
-
-#include <FL/Fl.H>
-#include <FL/Fl_RGB_Image.H>
 
 #include <algorithm>
 
-#include "winapi/focus.h"
-#include "winapi/module.h"
+#include "support/ascii.h"
+#include "winapi/toolkit.h"
 
 namespace winapi {
 
@@ -17,44 +14,12 @@ namespace {
 
 HICON theClassIcon = nullptr;
 
-// FLTK must not close the window itself: the close box asks the procedure, as Win32 does.
-void closeBox(Fl_Widget* widget, void*) {
-  SendMessageA(static_cast<Dialog*>(widget)->hwnd(), WM_CLOSE, 0, 0);
-}
-
-bool isTabStop(Control& control) {
-  Fl_Widget& widget = control.widget();
-  return (control.style() & WS_TABSTOP) && widget.active() && widget.visible();
-}
-
-ControlPlace placeOf(const resfile::DialogItem& item, BaseUnits units, int fontSize) {
-  return {toPixels(item.x, item.y, item.cx, item.cy, units), fontSize};
-}
-
 }  // namespace
 
 int Dialog::procedureDepth = 0;
 
-Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
-    : Dialog(dialogTemplate, proc, units,
-             toPixels(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy,
-                      units)) {}
-
-Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units,
-               PixelRect frame)
-    : Fl_Double_Window(frame.x, frame.y, frame.w, frame.h),
-      _style(dialogTemplate.style),
-      _proc(proc) {
-  copy_label(dialogTemplate.caption.c_str());
-  callback(closeBox);
-  size_range(w(), h(), w(), h());
-  int fontSize = dialogFontSize(dialogTemplate.pointSize);
-  for (const resfile::DialogItem& item : dialogTemplate.items) {
-    _controls.push_back(createControl(*this, item, placeOf(item, units, fontSize)));
-  }
-  end();
-  showIcon();
-}
+Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc)
+    : _caption(dialogTemplate.caption), _style(dialogTemplate.style), _proc(proc) {}
 
 LRESULT Dialog::message(UINT msg, WPARAM wParam, LPARAM lParam) {
   HWND self = hwnd();
@@ -67,20 +32,9 @@ LRESULT Dialog::message(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Window::message(msg, wParam, lParam);
 }
 
-int Dialog::handle(int event) {
-  bool key = event == FL_KEYBOARD || event == FL_SHORTCUT;
-  if (key && isBehindModal(*this)) return 0;
-  if (key && dialogKey()) return 1;
-  if (event == FL_FOCUS) {
-    showFocus(*this);
-    if (contains(Fl::focus())) return 1;
-  }
-  return Fl_Double_Window::handle(event);
-}
-
-void Dialog::show() {
-  Fl_Double_Window::show();
-  showFocus(*this);
+void Dialog::setText(const char* text) {
+  _caption = text;
+  showCaption();
 }
 
 Control* Dialog::control(int id) const {
@@ -92,7 +46,14 @@ Control* Dialog::control(int id) const {
 
 Control* Dialog::firstTabStop() const {
   for (Control* control : _controls) {
-    if (isTabStop(*control)) return control;
+    if (control->isTabStop()) return control;
+  }
+  return nullptr;
+}
+
+Control* Dialog::focusedControl() const {
+  for (Control* control : _controls) {
+    if (control->hwnd() == GetFocus()) return control;
   }
   return nullptr;
 }
@@ -102,49 +63,72 @@ void Dialog::command(int id, Control* from) {
   SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), source);
 }
 
+bool Dialog::takeKey(const Key& key) {
+  switch (key.code) {
+    case Key::F4:
+      if (key.alt) SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return key.alt;
+    case Key::ESCAPE:
+      if (!key.alt) command(IDCANCEL, control(IDCANCEL));
+      return true;
+    case Key::TAB:
+      if (!key.alt) moveFocus(key.shift ? -1 : 1);
+      return !key.alt;
+    case Key::ENTER:
+      if (!key.alt) pressDefault();
+      return !key.alt;
+    case Key::CHARACTER:
+      return pressMnemonic(key);
+    default:
+      return false;
+  }
+}
+
+void Dialog::closeBox() {
+  if (_closeCommand != 0) {
+    command(_closeCommand, nullptr);
+  } else {
+    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+  }
+}
+
 void Dialog::endDialog(INT_PTR result) {
   _ended = true;
   _result = result;
-  hide();
+  setVisible(false);
 }
 
 void Dialog::destroy() {
   for (Control* control : _controls) control->forget();
   forget();
-  hide();
+  setVisible(false);
   if (procedureDepth > 0) {
-    Fl::delete_widget(this);
+    deleteLater(this);
   } else {
     delete this;
   }
 }
 
-void Dialog::showIcon() {
-  HICON shown = _icons[ICON_BIG] ? _icons[ICON_BIG] : _icons[ICON_SMALL];
-  const Fl_RGB_Image* images[] = {iconImage(shown ? shown : theClassIcon)};
-  icons(images, images[0] ? 1 : 0);
+HICON Dialog::shownIcon() const {
+  HICON own = _icons[ICON_BIG] ? _icons[ICON_BIG] : _icons[ICON_SMALL];
+  return own ? own : theClassIcon;
 }
 
-// The keys that Win32's dialog manager takes before any control of these classes sees them: Tab,
-// Enter and Escape with Shift, Ctrl or neither, and Alt+F4. Escape with Alt is taken and does
-// nothing, as the system keeps Alt+Escape for itself.
-bool Dialog::dialogKey() {
-  int key = Fl::event_key();
-  bool alt = Fl::event_state(FL_ALT | FL_META) != 0;
-  if (key == FL_F + 4 && alt) {
-    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
-  } else if (key == FL_Escape) {
-    if (!alt) command(IDCANCEL, control(IDCANCEL));
-  } else if (alt) {
-    return false;
-  } else if (key == FL_Tab) {
-    moveFocus(Fl::event_state(FL_SHIFT) ? -1 : 1);
-  } else if (key == FL_Enter || key == FL_KP_Enter) {
-    pressDefault();
-  } else {
-    return false;
+// A button's letter presses it, while it is enabled and shown: with Alt from any control, without
+// it from a control that takes no characters (a button).
+bool Dialog::pressMnemonic(const Key& key) {
+  Control* focused = focusedControl();
+  if (key.ctrl || (!key.alt && focused != nullptr && focused->takesCharacters())) return false;
+  for (Control* control : _controls) {
+    auto* button = control->isPushButton() ? static_cast<Button*>(control) : nullptr;
+    bool pressed = button && button->mnemonic() == asciiUpper(key.character) &&
+                   button->isEnabled() && button->isVisible();
+    if (pressed) {
+      button->click();
+      return true;
+    }
   }
-  return true;
+  return false;
 }
 
 // Moves the focus `step` (1 or -1) tab stops on from the focused control, around the end.
@@ -155,7 +139,7 @@ void Dialog::moveFocus(int step) {
                                         : (step > 0 ? count - 1 : 0);
   for (int moved = 1; moved <= count; ++moved) {
     Control* next = _controls[static_cast<std::size_t>((from + step * moved + count) % count)];
-    if (isTabStop(*next)) {
+    if (next->isTabStop()) {
       SetFocus(next->hwnd());
       return;
     }
@@ -169,16 +153,9 @@ void Dialog::pressDefault() {
   if (target == nullptr || !target->isPushButton()) target = defaultButton();
   if (target == nullptr) {
     command(IDOK, control(IDOK));
-  } else if (target->widget().active()) {
+  } else if (target->isEnabled()) {
     command(target->id(), target);
   }
-}
-
-Control* Dialog::focusedControl() const {
-  for (Control* control : _controls) {
-    if (control->hwnd() == GetFocus()) return control;
-  }
-  return nullptr;
 }
 
 Control* Dialog::defaultButton() const {

@@ -1,17 +1,14 @@
-// Making dialogs: the template from the module's resources, its dialog units measured in the
-// dialog font, and the calls that create, run, end and destroy a dialog.
-#include <FL/Fl.H>
-
+// Making dialogs: the template from the module's resources, and the calls that create, run, end
+// and destroy a dialog.
 #include "winapi/dialog.h"
-#include "winapi/dialogunits.h"
 #include "winapi/module.h"
+#include "winapi/toolkit.h"
 
 namespace winapi {
 
 namespace {
 
 const std::uint16_t DIALOG_RESOURCE = 5;  // RT_DIALOG
-const double FOREVER = 1e20;              // seconds: Fl::wait until something happens
 
 bool findTemplate(HINSTANCE instance, LPCSTR name, resfile::DialogTemplate* dialogTemplate) {
   if (instance != nullptr && instance != GetModuleHandleA(nullptr)) return false;
@@ -35,7 +32,7 @@ Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param
   resfile::DialogTemplate dialogTemplate;
   if (!findTemplate(instance, name, &dialogTemplate)) return nullptr;
   BaseUnits units = measureBaseUnits(dialogFontSize(dialogTemplate.pointSize));
-  Dialog* dialog = new Dialog(dialogTemplate, proc, units);
+  Dialog* dialog = makeDialog(dialogTemplate, proc, units);
   HWND hwnd = dialog->hwnd();
   Control* first = dialog->firstTabStop();
   WPARAM firstHwnd = first ? reinterpret_cast<WPARAM>(first->hwnd()) : 0;
@@ -49,8 +46,8 @@ Dialog* createDialog(HINSTANCE instance, LPCSTR name, DLGPROC proc, LPARAM param
 
 INT_PTR runModal(Dialog* dialog) {
   HWND hwnd = dialog->hwnd();
-  if (!dialog->ended()) dialog->show();
-  while (findWindow(hwnd) != nullptr && !dialog->ended()) Fl::wait(FOREVER);
+  if (!dialog->ended()) dialog->setVisible(true);
+  while (findWindow(hwnd) != nullptr && !dialog->ended()) waitForEvents();
   if (findWindow(hwnd) == nullptr) return 0;
   INT_PTR result = dialog->result();
   dialog->destroy();
@@ -71,7 +68,7 @@ HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND,
   winapi::Dialog* dialog =
       winapi::createDialog(hInstance, lpTemplateName, lpDialogFunc, dwInitParam);
   if (dialog == nullptr) return nullptr;
-  if (dialog->style() & WS_VISIBLE) dialog->show();
+  if (dialog->style() & WS_VISIBLE) dialog->setVisible(true);
   return dialog->hwnd();
 }
 

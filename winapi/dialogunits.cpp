@@ -2,8 +2,6 @@
 // dialog font, and the conversion of a template's rectangles into pixels.
 #include "winapi/dialogunits.h"
 
-#include <FL/fl_draw.H>
-
 #include <cstdlib>
 
 namespace winapi {
@@ -20,12 +18,6 @@ int mulDiv(int number, int numerator, int denominator) {
 int averageCharWidth(int alphabetWidth) { return (alphabetWidth / 26 + 1) / 2; }
 
 int dialogFontSize(int pointSize) { return mulDiv(pointSize > 0 ? pointSize : 8, 96, 72); }
-
-BaseUnits measureBaseUnits(int fontSize) {
-  fl_font(DIALOG_FONT, fontSize);
-  double alphabet = fl_width("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  return {averageCharWidth(static_cast<int>(alphabet + 0.5)), fl_height()};
-}
 
 PixelRect toPixels(int x, int y, int cx, int cy, BaseUnits units) {
   return {mulDiv(x, units.x, 4), mulDiv(y, units.y, 8), mulDiv(cx, units.x, 4),

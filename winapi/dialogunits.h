@@ -1,14 +1,8 @@
-// Inside the stand-in: the dialog font and dialog units. The FLTK font that stands in for a
-// template's font, its size in pixels, and the one conversion of dialog units into pixels, with
-// Win32's rounding.
+// Inside the stand-in: dialog units and the dialog font's size, with Win32's rounding: how a
+// template's rectangles become pixels once a back end has measured its font.
 #pragma once
 
-#include <FL/Enumerations.H>
-
 namespace winapi {
-
-// The FLTK font that stands in for the template's font ("MS Sans Serif").
-const Fl_Font DIALOG_FONT = FL_HELVETICA;
 
 // Win32's MulDiv: number * numerator / denominator, rounded half away from zero; -1 when the
 // denominator is 0.
@@ -21,16 +15,19 @@ int averageCharWidth(int alphabetWidth);
 // points when 0).
 int dialogFontSize(int pointSize);
 
+// The letters whose width gives the average character width.
+constexpr char ALPHABET[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
 // The dialog's base units in pixels: one dialog unit is x / 4 pixels across and y / 8 down.
 struct BaseUnits {
   int x;
   int y;
 };
 
-// The base units measured in DIALOG_FONT at `fontSize` pixels.
-BaseUnits measureBaseUnits(int fontSize);
-
-// A rectangle in pixels.
+// A size and a rectangle in pixels.
+struct PixelSize {
+  int w, h;
+};
 struct PixelRect {
   int x, y, w, h;
 };

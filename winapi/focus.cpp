@@ -1,11 +1,9 @@
-// The keyboard focus as Win32 reports it, and who may take keys. FLTK keeps no focus for a window
-// that is not shown, so the stand-in records it here and hands it to FLTK when the dialog shows.
+// The keyboard focus as Win32 reports it: recorded here, and handed to the toolkit's widgets when
+// their dialog shows.
 #include "winapi/focus.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Widget.H>
-
 #include "winapi/dialog.h"
+#include "winapi/toolkit.h"
 
 namespace winapi {
 
@@ -20,13 +18,7 @@ void noteFocus(HWND hwnd) { focused = hwnd; }
 void showFocus(Dialog& dialog) {
   Window* window = findWindow(focused);
   bool control = window != nullptr && window != &dialog;  // a dialog keeps the focus to itself
-  if (control && &window->dialog() == &dialog && dialog.shown()) {
-    window->widget().take_focus();
-  }
-}
-
-bool isBehindModal(const Fl_Widget& widget) {
-  return Fl::modal() != nullptr && Fl::modal() != widget.top_window();
+  if (control && &window->dialog() == &dialog && dialog.isVisible()) window->takeFocus();
 }
 
 }  // namespace winapi
@@ -35,7 +27,7 @@ HWND WINAPI SetFocus(HWND hWnd) {
   HWND previous = winapi::focused;
   if (hWnd == nullptr) {
     winapi::focused = nullptr;
-    Fl::focus(nullptr);
+    winapi::dropFocus();
     return previous;
   }
   winapi::Window* window = winapi::findWindow(hWnd);

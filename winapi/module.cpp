@@ -1,9 +1,6 @@
 // The module calls: this executable's handle and file name, its embedded resources, and the icons
-// that LoadIconA makes from them, which live until the program ends (Win32's shares them too).
+// that LoadIconA decodes from them, which live until the program ends (Win32's shares them too).
 #include "winapi/module.h"
-
-#include <FL/Fl_RGB_Image.H>
-#include <unistd.h>
 
 #include <cstring>
 #include <map>
@@ -11,6 +8,7 @@
 #include <string>
 
 #include "winapi/embeddedres.h"
+#include "winapi/toolkit.h"
 
 namespace winapi {
 
@@ -19,14 +17,9 @@ namespace {
 // The handle of this executable's module: Win32's usual load address, never dereferenced.
 HMODULE const THIS_MODULE = reinterpret_cast<HMODULE>(0x400000);
 
-struct Icon {
-  std::vector<std::uint8_t> rgba;
-  std::unique_ptr<Fl_RGB_Image> image;
-};
-
-// The icons loaded so far, by group name; the handle of an icon is its address.
-std::map<std::string, std::unique_ptr<Icon>>& loadedIcons() {
-  static std::map<std::string, std::unique_ptr<Icon>> icons;
+// The icons loaded so far, by group name; the handle of an icon is its image's address.
+std::map<std::string, std::unique_ptr<resfile::IconImage>>& loadedIcons() {
+  static std::map<std::string, std::unique_ptr<resfile::IconImage>> icons;
   return icons;
 }
 
@@ -44,9 +37,9 @@ const std::vector<resfile::ResourceEntry>& moduleResources() {
   return entries;
 }
 
-const Fl_RGB_Image* iconImage(HICON icon) {
+const resfile::IconImage* iconImage(HICON icon) {
   for (const auto& loaded : loadedIcons()) {
-    if (reinterpret_cast<HICON>(loaded.second.get()) == icon) return loaded.second->image.get();
+    if (reinterpret_cast<HICON>(loaded.second.get()) == icon) return loaded.second.get();
   }
   return nullptr;
 }
@@ -59,13 +52,13 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName) {
 
 DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize) {
   if ((hModule != nullptr && hModule != winapi::THIS_MODULE) || nSize == 0) return 0;
-  char path[4096];
-  ssize_t length = readlink("/proc/self/exe", path, sizeof path);
-  if (length <= 0) return 0;
-  DWORD copied = static_cast<DWORD>(length) < nSize ? static_cast<DWORD>(length) : nSize - 1;
-  std::memcpy(lpFilename, path, copied);
+  std::string path = winapi::programPath();
+  if (path.empty()) return 0;
+  DWORD length = static_cast<DWORD>(path.size());
+  DWORD copied = length < nSize ? length : nSize - 1;
+  std::memcpy(lpFilename, path.data(), copied);
   lpFilename[copied] = '\0';
-  return static_cast<DWORD>(length) < nSize ? copied : nSize;
+  return length < nSize ? copied : nSize;
 }
 
 HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
@@ -73,11 +66,10 @@ HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
   auto& icons = winapi::loadedIcons();
   auto found = icons.find(lpIconName);
   if (found == icons.end()) {
-    resfile::IconImage image;
-    if (!resfile::loadIcon(winapi::moduleResources(), lpIconName, &image, nullptr)) return nullptr;
-    auto icon = std::make_unique<winapi::Icon>();
-    icon->rgba = std::move(image.rgba);
-    icon->image = std::make_unique<Fl_RGB_Image>(icon->rgba.data(), image.width, image.height, 4);
+    auto icon = std::make_unique<resfile::IconImage>();
+    if (!resfile::loadIcon(winapi::moduleResources(), lpIconName, icon.get(), nullptr)) {
+      return nullptr;
+    }
     found = icons.emplace(lpIconName, std::move(icon)).first;
   }
   return reinterpret_cast<HICON>(found->second.get());

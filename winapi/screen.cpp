@@ -1,17 +1,15 @@
 // The screen and where a dialog sits on it: GetSystemMetrics and the window placement calls.
-// FLTK knows a window's client area only, so that is the rectangle they report and take.
-#include <FL/Fl.H>
-
+// The back ends know a window's client area only, so that is the rectangle they report and take.
 #include "winapi/dialog.h"
+#include "winapi/toolkit.h"
 
 int WINAPI GetSystemMetrics(int nIndex) {
-  int x, y, w, h;
-  Fl::screen_xywh(x, y, w, h, 0);
+  winapi::PixelSize screen = winapi::screenSize();
   switch (nIndex) {
     case SM_CXSCREEN:
-      return w;
+      return screen.w;
     case SM_CYSCREEN:
-      return h;
+      return screen.h;
     default:
       return 0;
   }
@@ -24,19 +22,14 @@ BOOL WINAPI GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT* lpwndpl) {
   lpwndpl->showCmd = SW_SHOWNORMAL;
   lpwndpl->ptMinPosition = {-1, -1};
   lpwndpl->ptMaxPosition = {-1, -1};
-  lpwndpl->rcNormalPosition = {dialog->x(), dialog->y(), dialog->x() + dialog->w(),
-                               dialog->y() + dialog->h()};
+  lpwndpl->rcNormalPosition = dialog->screenRect();
   return TRUE;
 }
 
 BOOL WINAPI SetWindowPlacement(HWND hWnd, const WINDOWPLACEMENT* lpwndpl) {
   winapi::Dialog* dialog = winapi::findDialog(hWnd);
   if (dialog == nullptr || lpwndpl->length != sizeof(WINDOWPLACEMENT)) return FALSE;
-  const RECT& rect = lpwndpl->rcNormalPosition;
-  int width = rect.right - rect.left;
-  int height = rect.bottom - rect.top;
-  dialog->size_range(width, height, width, height);
-  dialog->resize(rect.left, rect.top, width, height);
+  dialog->moveTo(lpwndpl->rcNormalPosition);
   ShowWindow(hWnd, static_cast<int>(lpwndpl->showCmd));
   return TRUE;
 }

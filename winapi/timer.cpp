@@ -1,11 +1,9 @@
-// Timers without a window on FLTK's timeouts: as on Win32, each calls its procedure from whatever
-// event loop runs (a dialog's or a message box's) every period, until it is killed.
-#include <FL/Fl.H>
-
+// Timers without a window on the back end's timeouts: as on Win32, each calls its procedure from
+// whatever event loop runs (a dialog's or a message box's) every period, until it is killed.
 #include <chrono>
 #include <map>
 
-#include "winapi/winapi.h"
+#include "winapi/toolkit.h"
 
 namespace {
 
@@ -35,7 +33,7 @@ void fire(void* key) {
   auto found = timers().find(id);
   if (found == timers().end()) return;
   TIMERPROC proc = found->second.proc;
-  Fl::repeat_timeout(found->second.seconds, fire, key);
+  winapi::startTimeout(found->second.seconds, fire, key);
   proc(nullptr, WM_TIMER, id, tickCount());
 }
 
@@ -46,12 +44,12 @@ UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR, UINT uElapse, TIMERPROC lpTimerFun
   UINT_PTR id = ++lastId;
   double seconds = uElapse / 1000.0;
   timers()[id] = {lpTimerFunc, seconds};
-  Fl::add_timeout(seconds, fire, keyOf(id));
+  winapi::startTimeout(seconds, fire, keyOf(id));
   return id;
 }
 
 BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent) {
   if (hWnd != nullptr || timers().erase(uIDEvent) == 0) return FALSE;
-  Fl::remove_timeout(fire, keyOf(uIDEvent));
+  winapi::cancelTimeout(fire, keyOf(uIDEvent));
   return TRUE;
 }

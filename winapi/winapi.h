@@ -1,7 +1,7 @@
 // The Win32 user-interface calls that Glyphwise uses, for systems without Win32: the same names,
 // types, values and signatures as <windows.h>, and nothing beyond what the program and its tests
-// need. Implemented on FLTK in the other files of this folder; each group of messages and calls
-// below names the file that implements it.
+// need. Implemented once in the other files of this folder, on the widgets of a back end (fltk/ or
+// web/); each group of messages and calls below names the file that implements it.
 #pragma once
 
 #include <cstdint>
@@ -114,10 +114,10 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 // Sent to a timer's procedure (timer.cpp).
 #define WM_TIMER 0x0113
 
-// The edit control (edit.cpp).
+// The edit control (controls.cpp).
 #define EM_LIMITTEXT 0x00C5
 
-// The list box (listbox.cpp).
+// The list box (controls.cpp).
 #define LB_ADDSTRING 0x0180
 #define LB_RESETCONTENT 0x0184
 #define LB_GETTEXT 0x0189
@@ -138,7 +138,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define SW_SHOW 5
 #define GCLP_HICON (-14)
 
-// Input that SendInput queues (input.cpp): key presses and releases, as virtual keys or UTF-16
+// Input that SendInput queues (fltk/input.cpp): key presses and releases, as virtual keys or UTF-16
 // characters, and mouse moves and left-button clicks at absolute places on the screen.
 #define INPUT_MOUSE 0
 #define INPUT_KEYBOARD 1
@@ -163,6 +163,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WS_TABSTOP 0x00010000
 #define ES_UPPERCASE 0x0008
 #define BS_DEFPUSHBUTTON 0x00000001
+#define SS_ICON 0x00000003
 
 // ---- Calls --------------------------------------------------------------------------------------
 
@@ -245,7 +246,7 @@ ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex);
 // returns where it was. IDOK (0 if the box was destroyed).
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 
-// -- input.cpp: input as the player gives it --
+// -- fltk/input.cpp: input as the player gives it, in the native build (tests give it so) --
 
 // Queues the inputs (cbSize: sizeof(INPUT)) for the event loop, which delivers them to the focus
 // or, for a click, to the window under the pointer, as it delivers the display's: Shift, Ctrl and

@@ -2,8 +2,6 @@
 // showing, enabling and text, and finding a dialog by its caption.
 #include "winapi/window.h"
 
-#include <FL/Fl_Widget.H>
-
 #include <cstring>
 #include <map>
 
@@ -26,11 +24,6 @@ std::uintptr_t nextHandle = 0x10010;
 const char DIALOG_CLASS[] = "#32770";
 
 bool isDialog(Window& window) { return static_cast<Window*>(&window.dialog()) == &window; }
-
-// Win32's WS_VISIBLE of the window itself: a dialog has it while shown, a control by its own flag.
-bool hasVisibleStyle(Window& window) {
-  return isDialog(window) ? window.dialog().shown() != 0 : window.widget().visible() != 0;
-}
 
 }  // namespace
 
@@ -92,11 +85,7 @@ LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM w
 BOOL WINAPI GetWindowRect(HWND hWnd, RECT* lpRect) {
   winapi::Window* window = winapi::findWindow(hWnd);
   if (window == nullptr) return FALSE;
-  Fl_Widget& widget = window->widget();
-  Fl_Widget& dialog = window->dialog().widget();
-  LONG left = &widget == &dialog ? widget.x() : dialog.x() + widget.x();
-  LONG top = &widget == &dialog ? widget.y() : dialog.y() + widget.y();
-  *lpRect = {left, top, left + widget.w(), top + widget.h()};
+  *lpRect = window->screenRect();
   return TRUE;
 }
 
@@ -109,39 +98,29 @@ HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   winapi::Window* window = winapi::findWindow(hWnd);
   if (window == nullptr) return FALSE;
-  bool wasVisible = winapi::hasVisibleStyle(*window);
-  if (nCmdShow == SW_HIDE) {
-    window->widget().hide();
-  } else {
-    window->widget().show();
-  }
+  bool wasVisible = window->isVisible();
+  window->setVisible(nCmdShow != SW_HIDE);
   return wasVisible ? TRUE : FALSE;
 }
 
 BOOL WINAPI IsWindowVisible(HWND hWnd) {
   winapi::Window* window = winapi::findWindow(hWnd);
-  if (window == nullptr) return FALSE;
-  bool visible = winapi::hasVisibleStyle(*window) && window->dialog().shown();
+  bool visible = window && window->isVisible() && window->dialog().isVisible();
   return visible ? TRUE : FALSE;
 }
 
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
   winapi::Window* window = winapi::findWindow(hWnd);
   if (window == nullptr) return FALSE;
-  Fl_Widget& widget = window->widget();
-  bool wasDisabled = !widget.active();
-  if (bEnable) {
-    widget.activate();
-  } else {
-    widget.deactivate();
-    if (GetFocus() == hWnd) SetFocus(nullptr);
-  }
+  bool wasDisabled = !window->isEnabled();
+  window->setEnabled(bEnable != FALSE);
+  if (!bEnable && GetFocus() == hWnd) SetFocus(nullptr);
   return wasDisabled ? TRUE : FALSE;
 }
 
 BOOL WINAPI IsWindowEnabled(HWND hWnd) {
   winapi::Window* window = winapi::findWindow(hWnd);
-  return window && window->widget().active() ? TRUE : FALSE;
+  return window && window->isEnabled() ? TRUE : FALSE;
 }
 
 HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName) {

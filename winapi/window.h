@@ -1,13 +1,11 @@
 // Inside the stand-in: every dialog and control is a Window, reached through its handle (HWND),
-// with a window procedure (message) and the FLTK widget that shows it.
+// with a window procedure (message) and what its back end's widget does for the calls on it.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "winapi/winapi.h"
-
-class Fl_Widget;
 
 namespace winapi {
 
@@ -29,11 +27,20 @@ class Window {
   // default handles WM_SETTEXT and WM_GETTEXT and returns 0 for the rest.
   virtual LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);
 
-  virtual Fl_Widget& widget() = 0;
   virtual Dialog& dialog() = 0;  // the dialog this window is, or belongs to
   virtual int id() const { return 0; }
   virtual std::string text() const = 0;
   virtual void setText(const char* text) = 0;
+
+  // The back end's widget: shows or hides it; whether it is shown by itself (Win32's WS_VISIBLE:
+  // a control may have it inside a hidden dialog); enables or disables it; its rectangle on the
+  // screen; and gives it the toolkit's keyboard focus, which only a shown dialog's widgets take.
+  virtual void setVisible(bool visible) = 0;
+  virtual bool isVisible() = 0;
+  virtual void setEnabled(bool enabled) = 0;
+  virtual bool isEnabled() = 0;
+  virtual RECT screenRect() = 0;
+  virtual void takeFocus() = 0;
 
  private:
   HWND _hwnd;

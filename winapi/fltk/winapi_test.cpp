@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "app/resource.h"
-#include "winapi/dialog.h"
 #include "winapi/embeddedres.h"
+#include "winapi/fltk/dialog.h"
+#include "winapi/toolkit.h"
 #include "winapi/winapi.h"
 
 namespace {
@@ -45,7 +46,7 @@ INT_PTR CALLBACK recordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-Fl_Widget& widgetOf(HWND hwnd) { return winapi::findWindow(hwnd)->widget(); }
+Fl_Widget& widgetOf(HWND hwnd) { return *winapi::widgetOf(hwnd); }
 
 // Delivers a key press to the window `window` as FLTK's X11 event handler does.
 void pressKey(Fl_Widget& window, int key, int state = 0) {
