@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/resource.h"
 #include "dictionary/diskdict.h"
+#include "resfile/resfile.h"
 #include "support/ascii.h"
 #include "support/assert.h"
 #include "testing/tempfolder.h"
@@ -192,6 +195,29 @@ TEST_F(DialogTest, SetsItsIconsAndCentresItselfOnTheScreen) {
   CentreRect(&centred, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   EXPECT_EQ(std::make_pair(placement.rcNormalPosition.left, placement.rcNormalPosition.top),
             std::make_pair(centred.left, centred.top));
+}
+
+// Every control is where the template puts it, in the dialog's own units: GetWindowRect from the
+// dialog's client origin against its place and size in pixels (MapDialogRect maps each value).
+TEST_F(DialogTest, PlacesEveryControlWhereTheTemplateSays) {
+  std::ifstream in(GLYPHWISE_RES, std::ios::binary);
+  const std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+  std::vector<resfile::ResourceEntry> entries;
+  resfile::DialogTemplate main;
+  ASSERT_TRUE(resfile::readResourceFile(bytes.data(), bytes.size(), &entries, nullptr));
+  const resfile::ResourceEntry* entry = resfile::findResource(entries, 5, IDD_MAIN);  // RT_DIALOG
+  ASSERT_TRUE(entry && resfile::parseDialogTemplate(entry->data, &main, nullptr));
+  POINT origin = {0, 0};
+  ASSERT_TRUE(ClientToScreen(dialog, &origin));
+  for (const resfile::DialogItem& item : main.items) {
+    RECT place = {item.x, item.y, item.cx, item.cy}, actual;
+    ASSERT_TRUE(MapDialogRect(dialog, &place));
+    ASSERT_TRUE(GetWindowRect(control(item.id), &actual)) << item.id;
+    EXPECT_EQ((std::vector<LONG>{actual.left - origin.x, actual.top - origin.y,
+                                 actual.right - actual.left, actual.bottom - actual.top}),
+              (std::vector<LONG>{place.left, place.top, place.right, place.bottom}))
+        << item.id;
+  }
 }
 
 // Commands without a control (lParam 0, such as Escape) and notifications of the list and the

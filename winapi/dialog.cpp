@@ -18,8 +18,8 @@ HICON theClassIcon = nullptr;
 
 int Dialog::procedureDepth = 0;
 
-Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc)
-    : _caption(dialogTemplate.caption), _style(dialogTemplate.style), _proc(proc) {}
+Dialog::Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
+    : _caption(dialogTemplate.caption), _style(dialogTemplate.style), _units(units), _proc(proc) {}
 
 LRESULT Dialog::message(UINT msg, WPARAM wParam, LPARAM lParam) {
   HWND self = hwnd();
@@ -191,6 +191,15 @@ ULONG_PTR WINAPI SetClassLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
   winapi::theClassIcon = reinterpret_cast<HICON>(dwNewLong);
   dialog->showIcon();
   return reinterpret_cast<ULONG_PTR>(previous);
+}
+
+BOOL WINAPI MapDialogRect(HWND hDlg, RECT* lpRect) {
+  winapi::Dialog* dialog = winapi::findDialog(hDlg);
+  if (dialog == nullptr) return FALSE;
+  winapi::BaseUnits units = dialog->units();
+  *lpRect = {winapi::mulDiv(lpRect->left, units.x, 4), winapi::mulDiv(lpRect->top, units.y, 8),
+             winapi::mulDiv(lpRect->right, units.x, 4), winapi::mulDiv(lpRect->bottom, units.y, 8)};
+  return TRUE;
 }
 
 ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex) {

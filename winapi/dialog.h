@@ -22,8 +22,9 @@ struct Key {
 
 class Dialog : public Window {
  public:
-  // The dialog of `dialogTemplate`, without controls yet; sends no message.
-  Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc);
+  // The dialog of `dialogTemplate`, placed in base `units`, without controls yet; sends no
+  // message.
+  Dialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units);
 
   // Runs the dialog procedure; where it returns FALSE, does what Win32's default dialog procedure
   // does for WM_SETICON, WM_GETICON and the window text. Destroying the dialog meanwhile is
@@ -35,6 +36,7 @@ class Dialog : public Window {
   void setText(const char* text) override;
 
   DWORD style() const { return _style; }
+  BaseUnits units() const { return _units; }
 
   // Adds the next control in tab order; the back end's window owns it.
   void addControl(Control* control) { _controls.push_back(control); }
@@ -87,6 +89,7 @@ class Dialog : public Window {
 
   std::string _caption;
   DWORD _style;
+  BaseUnits _units;
   DLGPROC _proc;
   std::vector<Control*> _controls;       // template order
   HICON _icons[2] = {nullptr, nullptr};  // ICON_SMALL and ICON_BIG

@@ -200,6 +200,10 @@ LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM w
 // no frame); FALSE for an unknown window.
 BOOL WINAPI GetWindowRect(HWND hWnd, RECT* lpRect);
 
+// `lpPoint` in the window's client area made a point on the screen; FALSE for an unknown window.
+// A control's client area is taken to be its whole rectangle.
+BOOL WINAPI ClientToScreen(HWND hWnd, POINT* lpPoint);
+
 // The dialog's control `nIDDlgItem`, or NULL.
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 
@@ -231,10 +235,14 @@ HWND WINAPI SetFocus(HWND hWnd);
 // The window with the keyboard focus, kept also while its dialog is hidden; NULL if none.
 HWND WINAPI GetFocus(void);
 
-// -- dialog.cpp: the icon of dialogs --
+// -- dialog.cpp: the icon and units of dialogs --
 
 // GCLP_HICON only: sets the icon of dialogs without their own; the previous one (0 otherwise).
 ULONG_PTR WINAPI SetClassLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+
+// Each of the four values of `lpRect` in the dialog's units made pixels, as its controls' places
+// and sizes are; FALSE for a non-dialog.
+BOOL WINAPI MapDialogRect(HWND hDlg, RECT* lpRect);
 
 // GCLP_HICON of a dialog: the icon SetClassLongPtrA set; 0 otherwise.
 ULONG_PTR WINAPI GetClassLongPtrA(HWND hWnd, int nIndex);

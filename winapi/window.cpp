@@ -89,6 +89,14 @@ BOOL WINAPI GetWindowRect(HWND hWnd, RECT* lpRect) {
   return TRUE;
 }
 
+BOOL WINAPI ClientToScreen(HWND hWnd, POINT* lpPoint) {
+  winapi::Window* window = winapi::findWindow(hWnd);
+  if (window == nullptr) return FALSE;
+  RECT rect = window->screenRect();
+  *lpPoint = {lpPoint->x + rect.left, lpPoint->y + rect.top};
+  return TRUE;
+}
+
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
   winapi::Dialog* dialog = winapi::findDialog(hDlg);
   winapi::Control* control = dialog ? dialog->control(nIDDlgItem) : nullptr;

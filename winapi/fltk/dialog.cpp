@@ -42,7 +42,7 @@ FltkDialog::FltkDialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC pr
 
 FltkDialog::FltkDialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units,
                        PixelRect frame)
-    : Fl_Double_Window(frame.x, frame.y, frame.w, frame.h), Dialog(dialogTemplate, proc) {
+    : Fl_Double_Window(frame.x, frame.y, frame.w, frame.h), Dialog(dialogTemplate, proc, units) {
   showCaption();
   callback(onCloseBox);
   size_range(w(), h(), w(), h());

@@ -9,7 +9,7 @@
 namespace winapi {
 
 PageDialog::PageDialog(const resfile::DialogTemplate& dialogTemplate, DLGPROC proc, BaseUnits units)
-    : Dialog(dialogTemplate, proc) {
+    : Dialog(dialogTemplate, proc, units) {
   PixelRect frame =
       toPixels(dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy, units);
   _rect = {frame.x, frame.y, frame.x + frame.w, frame.y + frame.h};

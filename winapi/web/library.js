@@ -17,7 +17,11 @@ mergeInto(LibraryManager.library, {
       if (winapi.wake) {
         var wake = winapi.wake;
         winapi.wake = null;
-        wake();
+        try {
+          wake();
+        } catch (status) {  // the program ended while it ran (onExit has told the page)
+          if (!(status instanceof ExitStatus)) throw status;
+        }
       }
     },
 
@@ -302,7 +306,8 @@ mergeInto(LibraryManager.library, {
   winapi_listAdd__deps: ['$winapi'],
   winapi_listAdd: function(hwnd, text) {
     var option = document.createElement('option');
-    option.textContent = UTF8ToString(text);
+    // A list draws its lines with their blanks as they are, which an option would collapse.
+    option.textContent = UTF8ToString(text).replace(/ /g, '\u00a0');
     winapi.elements[hwnd].appendChild(option);
   },
 
