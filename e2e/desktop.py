@@ -62,7 +62,12 @@ def keys(*names):
     time.sleep(0.2)
 
 
+def type_text(text):
+    run("xdotool", "type", "--delay", "50", text)
+    time.sleep(0.2)
+
+
 def enter(text):
     """Types `text` and Enter."""
-    run("xdotool", "type", "--delay", "50", text)
+    type_text(text)
     keys("Return")

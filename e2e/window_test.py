@@ -1,6 +1,7 @@
-"""End-to-end: the game program played with keys and clicks on the display that xvfb-run gives,
-checking what a player sees: window and box titles, exit status and standard output. Keeps the won
-game's window as won.png (the README's picture). Usage: window_test.py PROGRAM [ARGUMENT...]."""
+"""End-to-end: the game program plays the scenarios of scenarios.py with keys and clicks on the
+display that xvfb-run gives, checking what a player sees: window and box titles, exit status and
+standard output (the history list is not read here). Keeps the won game's window as won.png (the
+README's picture). Usage: window_test.py PROGRAM [ARGUMENT...]."""
 
 import os
 import sys
@@ -9,25 +10,31 @@ import time
 import unittest
 
 import desktop
+from scenarios import BOX, DIALOG_SIZE, PICK_LINE, SCENARIOS, TITLE, WORDS, control
 
 PROGRAM = []  # the command that starts the game
-WORDS = "A\nAPPLE\nAPPLE\nPAPERS\n"  # every pick is APPLE
-PICK_LINE = "Words file is %d bytes long\n" % len(WORDS)
-BOX = "GlyphWise V1.0"  # the caption of the game's message boxes
+SETTLE_SECONDS = 0.3  # for a step's effect, or a wrong one, to show
 
 
-def click(window, x, y):
-    """Clicks the point (x, y) of the dialog's 242 x 167 units."""
+def click(window, name):
+    """Clicks the middle of the control `name`, placed by the template in the window's size."""
     size = dict(pair.split("=") for pair in
                 desktop.run("xdotool", "getwindowgeometry", "--shell", window))
-    x, y = x * int(size["WIDTH"]) // 242, y * int(size["HEIGHT"]) // 167
+    item = control(name)[1]
+    x = (item.x + item.width // 2) * int(size["WIDTH"]) // DIALOG_SIZE[0]
+    y = (item.y + item.height // 2) * int(size["HEIGHT"]) // DIALOG_SIZE[1]
     desktop.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
-    time.sleep(0.2)
 
 
-def click_button(window, x, y):
-    """Clicks the middle of a 50 x 14 button at (x, y) of the dialog's units."""
-    click(window, x + 25, y + 7)
+ACTIONS = {
+    "enter": lambda window, argument: desktop.enter(argument),
+    "type": lambda window, argument: desktop.type_text(argument),
+    "keys": lambda window, argument: desktop.keys(*argument.split()),
+    "click": click,
+    "close": lambda window, argument: desktop.run("wmctrl", "-c", TITLE),
+    "picture": lambda window, argument: desktop.run("import", "-frame", "-window", window,
+                                                    argument),
+}
 
 
 class WindowTest(unittest.TestCase):
@@ -41,38 +48,28 @@ class WindowTest(unittest.TestCase):
         self.addCleanup(game.kill)
         return game
 
-    def test_plays_a_game_and_exits(self):
-        game = self.start(PROGRAM)
-        window = desktop.wait_for_window("Glyphwise")
-        for text in ("5", "zzzzz"):
-            desktop.enter(text)
-        click(window, 92, 68)  # the history list, which takes the letters typed now
-        desktop.run("xdotool", "type", "--delay", "50", "apple")  # a presses About elsewhere
-        time.sleep(0.5)
-        self.assertFalse(desktop.windows(BOX), "a letter typed into the list pressed a button")
-        desktop.keys("Tab")  # on to the entry
-        desktop.enter("apple")
-        desktop.run("import", "-frame", "-window", window, "won.png")
-        click_button(window, 186, 26)  # New Game
-        desktop.enter("5")
-        desktop.keys("alt+c")  # Concede
-        for key in ("alt+a", "alt+h"):  # the About and Help boxes, each dismissed with Enter
-            desktop.keys(key)
-            desktop.wait_for_window(BOX)
-            desktop.keys("Return")
-            desktop.wait_until(lambda: not desktop.windows(BOX), "the box to close")
-        desktop.keys("Escape")
-        time.sleep(0.5)
-        self.assertIsNone(game.poll(), "Escape must not end the game")
-        self.assertTrue(desktop.windows("Glyphwise"))
-        click_button(window, 186, 102)  # Exit
-        self.assertEqual(desktop.finish(game), (1, PICK_LINE * 2))
+    def play(self, game, scenario):
+        window = desktop.wait_for_window(TITLE)
+        for number, step in enumerate(scenario.steps, 1):
+            ACTIONS[step.action](window, step.argument)
+            time.sleep(SETTLE_SECONDS)
+            if number == len(scenario.steps):
+                break
+            if step.box:
+                desktop.wait_for_window(BOX)
+            else:
+                desktop.wait_until(lambda: not desktop.windows(BOX), "no box")
+            self.assertIsNone(game.poll(), "ended by step %d, %s" % (number, step))
+        self.assertEqual(desktop.finish(game), (1, (PICK_LINE + "\n") * scenario.picks))
 
-    def test_close_box_ends_the_game(self):
-        game = self.start(PROGRAM)
-        desktop.wait_for_window("Glyphwise")
-        desktop.run("wmctrl", "-c", "Glyphwise")  # as the window's close box does
-        self.assertEqual(desktop.finish(game), (1, ""))
+    def test_scenarios(self):
+        for scenario in SCENARIOS:
+            with self.subTest(scenario.name):
+                game = self.start(PROGRAM)
+                try:
+                    self.play(game, scenario)
+                finally:
+                    game.kill()  # so that the next scenario's window is the only one
 
     def test_assertion_report_shows_two_boxes_and_exits_with_3(self):
         # The debugger stops the game in its dialog procedure and makes an assertion fail there,
