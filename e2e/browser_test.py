@@ -1,9 +1,10 @@
 """End-to-end in a real browser: headless Chromium, driven by selenium, plays the scenarios of
 scenarios.py on the page as the window test plays them on the native window, reading the history
-list, the boxes, the page's word that the game ended and the console's pick lines besides; checks
-every control's place against the template, the page at a phone's size played by taps, and the
-dialog and a box with axe-core (installed by 'npm ci' in this folder). It serves a copy of the site
-whose words are the tests' own. Keeps the won game's page as won-page.png beside the site.
+list, the boxes, the page's word that the game ended and the console's pick lines besides. It also
+checks every control's place against the template, plays the page at a phone's size by taps and
+again, reloaded, once the server has stopped (from the site's service worker), and checks the
+dialog and a box with axe-core (installed by 'npm ci' in this folder). It serves a copy of the
+site whose words are the tests' own, and keeps the won game's page as won-page.png beside the site.
 Usage: browser_test.py SITE (the web preset's build/web/site)."""
 
 import functools
@@ -17,6 +18,7 @@ import sys
 import tempfile
 import threading
 import unittest
+import urllib.request
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -28,25 +30,31 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.wait import WebDriverWait
 
-from scenarios import Step, BOX, CONTROLS, DIALOG_SIZE, PICK_LINE, POINT_SIZE, SCENARIOS, START, WORDS, control
+from scenarios import (BOX, CONTROLS, DIALOG_SIZE, PICK_LINE, POINT_SIZE, SCENARIOS, START, WORDS,
+                       Step, control)
 
 SITE = None  # the site's folder
 WAIT_SECONDS = 20
 FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
          "--window-size=1024,768"]
+POINTER = next(scenario for scenario in SCENARIOS if scenario.name == "the pointer alone")
 KEYS = {"Return": Keys.ENTER, "Tab": Keys.TAB, "Escape": Keys.ESCAPE, "BackSpace": Keys.BACKSPACE}
 AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
                    "axe.min.js")
 MAIN = "dialog.winapi-dialog:not(.winapi-modal)"
+BOX_SHOWN = "dialog.winapi-modal[open]"
 # What the page shows: the history's lines (blanks are shown as no-break spaces), the box shown
 # as its caption and text, and the page's status once the program has ended.
 READ_PAGE = """
-  var lines = document.querySelectorAll('%s option'), box = document.querySelector('dialog.winapi-modal[open]'), status = document.getElementById('status');
-  return {lines: Array.from(lines, function(line) { return line.textContent.replace(/\\u00a0/g, ' '); }),
-          box: box && [box.querySelector('.winapi-caption').textContent, box.querySelector('.winapi-static').textContent],
-          ended: status.hidden ? null : document.getElementById('message').textContent};
-""" % MAIN
+  var lines = document.querySelectorAll('%s option'), box = document.querySelector('%s');
+  return {lines: Array.from(lines, function(line) {
+            return line.textContent.replace(/\\u00a0/g, ' '); }),
+          box: box && [box.querySelector('.winapi-caption').textContent,
+                       box.querySelector('.winapi-static').textContent],
+          ended: document.getElementById('status').hidden ? null :
+              document.getElementById('message').textContent};
+""" % (MAIN, BOX_SHOWN)
 # The client area's and the controls' rectangles in the page, the dialogs' scale, and the size of
 # the alphabet measured in the dialog font as the page measures it.
 READ_PLACES = """
@@ -58,7 +66,8 @@ READ_PLACES = """
   document.body.appendChild(probe);
   var alphabet = probe.getBoundingClientRect();
   probe.remove();
-  return {scale: Number(getComputedStyle(document.documentElement).getPropertyValue('--winapi-scale')),
+  var scale = getComputedStyle(document.documentElement).getPropertyValue('--winapi-scale');
+  return {scale: Number(scale),
           alphabet: [alphabet.width, alphabet.height],
           rects: Array.from([client].concat(Array.from(client.children)), function(element) {
             var rect = element.getBoundingClientRect();
@@ -66,7 +75,7 @@ READ_PLACES = """
 """ % MAIN
 
 
-def test_site(folder):
+def site_with_test_words(folder):
     """A copy of the site in `folder` whose preloaded words.txt is WORDS: the .data holds the
     file's bytes, at the place that the .js records for it."""
     shutil.copytree(SITE, folder, dirs_exist_ok=True)
@@ -81,6 +90,11 @@ def test_site(folder):
     package["files"][0]["end"] = package["remote_package_size"] = len(WORDS)
     with open(os.path.join(folder, "glyphwise.js"), "w") as file:
         file.write(program[:found.start(1)] + json.dumps(package) + program[found.end(1):])
+
+
+def mul_div(number, numerator, denominator):
+    """Win32's MulDiv of numbers that are not negative: the product over the divisor, rounded."""
+    return (number * numerator + denominator // 2) // denominator
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -100,22 +114,31 @@ def chromium(**emulation):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
+def serve(folder):
+    """A web server of `folder` on a free port of 127.0.0.1, in a thread of its own, and its URL."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                             functools.partial(Quiet, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_port
+
+
+def stop(server):
+    server.shutdown()
+    server.server_close()
+
+
 class BrowserTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.folder = tempfile.TemporaryDirectory()
-        test_site(cls.folder.name)
-        cls.server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(Quiet, directory=cls.folder.name))
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.url = "http://127.0.0.1:%d/" % cls.server.server_port
+        site_with_test_words(cls.folder.name)
+        cls.server, cls.url = serve(cls.folder.name)
         cls.browser = chromium()
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.quit()
-        cls.server.shutdown()
-        cls.server.server_close()
+        stop(cls.server)
         cls.folder.cleanup()
 
     def wait(self, browser, condition, what):
@@ -124,10 +147,8 @@ class BrowserTest(unittest.TestCase):
     def page(self, browser):
         return browser.execute_script(READ_PAGE)
 
-    def load(self, browser):
-        """Opens the page anew; the console's messages before are dropped."""
-        browser.get(self.url)
-        browser.get_log("browser")
+    def load(self, browser, url=None):
+        browser.get(url or self.url)
         self.wait_for_start(browser)
 
     def wait_for_start(self, browser):
@@ -140,6 +161,7 @@ class BrowserTest(unittest.TestCase):
         pointer.perform()
 
     def element(self, browser, name):
+        """The page's control `name`: the client area holds the template's controls in order."""
         return browser.execute_script("return document.querySelector(arguments[0]).children["
                                       "arguments[1]]", MAIN + " .winapi-client", control(name)[0])
 
@@ -165,8 +187,8 @@ class BrowserTest(unittest.TestCase):
 
     def play(self, browser, scenario, tap=False):
         """Plays `scenario` on the page that shows the start lines, then starts anew by the page's
-        Play again."""
-        self.load(browser)
+        Play again. The console's messages before are dropped."""
+        browser.get_log("browser")
         lines = START
         for number, step in enumerate(scenario.steps, 1):
             self.act(browser, step, tap)
@@ -194,24 +216,25 @@ class BrowserTest(unittest.TestCase):
     def test_scenarios(self):
         for scenario in SCENARIOS:
             with self.subTest(scenario.name):
+                self.load(self.browser)
                 self.play(self.browser, scenario)
 
     def test_places_every_control_where_the_template_says(self):
         self.load(self.browser)
         font_size = (POINT_SIZE * 96 + 36) // 72  # in pixels at 96 an inch, rounded
         places = self.browser.execute_script(READ_PLACES, font_size)
-        units = ((math.ceil(places["alphabet"][0]) // 26 + 1) // 2, math.ceil(places["alphabet"][1]))
+        across = (math.ceil(places["alphabet"][0]) // 26 + 1) // 2
+        down = math.ceil(places["alphabet"][1])
         template = [(0, 0) + DIALOG_SIZE] + [item[1:] for item in CONTROLS]
-        for rect, item in zip(places["rects"], template, strict=True):
-            # Win32's MulDiv of each value by its base unit, over 4 across and 8 down
-            expected = [(value * units[index % 2] + 2 + 2 * (index % 2)) // (4 + 4 * (index % 2))
-                        for index, value in enumerate(item)]
+        for rect, (x, y, width, height) in zip(places["rects"], template, strict=True):
+            expected = [mul_div(x, across, 4), mul_div(y, down, 8), mul_div(width, across, 4),
+                        mul_div(height, down, 8)]
             self.assertTrue(all(abs(value / places["scale"] - place) <= 1
                                 for value, place in zip(rect, expected)), (rect, expected))
 
-
     def test_phone_plays_by_taps(self):
-        phone = chromium(deviceMetrics={"width": 360, "height": 640, "pixelRatio": 3, "touch": True})
+        phone = chromium(deviceMetrics={"width": 360, "height": 640, "pixelRatio": 3,
+                                        "touch": True})
         self.addCleanup(phone.quit)
         self.load(phone)
         shown = phone.execute_script("var rect = document.querySelector(arguments[0])"
@@ -219,27 +242,42 @@ class BrowserTest(unittest.TestCase):
                                      "rect.left, rect.top, rect.right, rect.bottom]", MAIN)
         self.assertEqual(shown[:2], [360, 640])
         self.assertTrue(0 <= shown[2] < shown[4] <= 360 and 0 <= shown[3] < shown[5] <= 640, shown)
-        self.play(phone, next(item for item in SCENARIOS if item.name == "the pointer alone"),
-                  tap=True)
+        self.play(phone, POINTER, tap=True)
 
-    def axe_violations(self, selector):
-        """axe-core's violations in the element: each rule's id with the elements that break it."""
+    def test_plays_offline_after_one_visit(self):
+        server, url = serve(self.folder.name)
+        self.addCleanup(stop, server)
+        browser = chromium()
+        self.addCleanup(browser.quit)
+        self.load(browser, url)
+        browser.set_script_timeout(WAIT_SECONDS)
+        browser.execute_async_script("navigator.serviceWorker.ready.then(arguments[0]);")
+        stop(server)
+        with self.assertRaises(OSError):
+            urllib.request.urlopen(url, timeout=WAIT_SECONDS)
+        browser.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+        browser.refresh()
+        self.wait_for_start(browser)
+        self.play(browser, POINTER)
+
+    def check_accessible(self, selector):
+        """No violation of axe-core's rules in the dialog, and a name for each of its controls."""
         violations = self.browser.execute_async_script(
             "var done = arguments[1]; axe.run(document.querySelector(arguments[0]))"
             ".then(function(results) { done(results.violations); });", selector)
-        return [(rule["id"], [node["target"] for node in rule["nodes"]]) for rule in violations]
+        self.assertEqual([(rule["id"], [node["target"] for node in rule["nodes"]])
+                          for rule in violations], [])
+        for element in self.browser.find_elements(By.CSS_SELECTOR,
+                                                  selector + " :is(button, input, select)"):
+            self.assertTrue(element.accessible_name, element.get_attribute("outerHTML"))
 
     def test_accessible(self):
         self.load(self.browser)
         with open(AXE) as file:
             self.browser.execute_script(file.read())
-        for keys, selector in (("", MAIN), ("alt+a", "dialog.winapi-modal[open]")):
-            with self.subTest(selector):
-                self.act(self.browser, Step("keys", keys), tap=False)
-                self.assertEqual(self.axe_violations(selector), [])
-                for control in self.browser.find_elements(
-                        By.CSS_SELECTOR, selector + " :is(button, input, select)"):
-                    self.assertTrue(control.accessible_name, control.get_attribute("outerHTML"))
+        self.check_accessible(MAIN)
+        self.act(self.browser, Step("keys", "alt+a"), tap=False)
+        self.check_accessible(BOX_SHOWN)
 
 
 if __name__ == "__main__":
