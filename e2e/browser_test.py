@@ -7,8 +7,6 @@ dialog and a box with axe-core (installed by 'npm ci' in this folder). It serves
 site whose words are the tests' own, and keeps the won game's page as won-page.png beside the site.
 Usage: browser_test.py SITE (the web preset's build/web/site)."""
 
-import functools
-import http.server
 import json
 import math
 import os
@@ -16,12 +14,9 @@ import re
 import shutil
 import sys
 import tempfile
-import threading
 import unittest
 import urllib.request
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -30,14 +25,12 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.wait import WebDriverWait
 
+from browser import chromium, serve, stop
 from scenarios import (BOX, CONTROLS, DIALOG_SIZE, PICK_LINE, POINT_SIZE, SCENARIOS, START, WORDS,
                        Step, control)
 
 SITE = None  # the site's folder
 WAIT_SECONDS = 20
-FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         "--window-size=1024,768"]
 POINTER = next(scenario for scenario in SCENARIOS if scenario.name == "the pointer alone")
 KEYS = {"Return": Keys.ENTER, "Tab": Keys.TAB, "Escape": Keys.ESCAPE, "BackSpace": Keys.BACKSPACE}
 AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
@@ -95,36 +88,6 @@ def site_with_test_words(folder):
 def mul_div(number, numerator, denominator):
     """Win32's MulDiv of numbers that are not negative: the product over the divisor, rounded."""
     return (number * numerator + denominator // 2) // denominator
-
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *arguments):
-        pass
-
-
-def chromium(**emulation):
-    """A headless Chromium that keeps the console's messages; `emulation`: a phone's, if any."""
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in FLAGS:
-        options.add_argument(flag)
-    if emulation:
-        options.add_experimental_option("mobileEmulation", emulation)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
-def serve(folder):
-    """A web server of `folder` on a free port of 127.0.0.1, in a thread of its own, and its URL."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                             functools.partial(Quiet, directory=folder))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, "http://127.0.0.1:%d/" % server.server_port
-
-
-def stop(server):
-    server.shutdown()
-    server.server_close()
 
 
 class BrowserTest(unittest.TestCase):
