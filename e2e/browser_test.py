@@ -26,8 +26,8 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.wait import WebDriverWait
 
 from browser import chromium, serve, stop
-from scenarios import (BOX, CONTROLS, DIALOG_SIZE, PICK_LINE, POINT_SIZE, SCENARIOS, START, WORDS,
-                       Step, control)
+from scenarios import (BOX, CONTROLS, DIALOG_SIZE, PICK_LINE, POINT_SIZE, SCENARIOS, START, TITLE,
+                       WORDS, Step, control)
 
 SITE = None  # the site's folder
 WAIT_SECONDS = 20
@@ -116,6 +116,7 @@ class BrowserTest(unittest.TestCase):
 
     def wait_for_start(self, browser):
         self.wait(browser, lambda: self.page(browser)["lines"] == START, "the start lines")
+        self.assertEqual(browser.title, TITLE)
 
     def click(self, browser, target, tap):
         pointer = ActionBuilder(browser, mouse=PointerInput(interaction.POINTER_TOUCH, "finger")
@@ -125,8 +126,8 @@ class BrowserTest(unittest.TestCase):
 
     def element(self, browser, name):
         """The page's control `name`: the client area holds the template's controls in order."""
-        return browser.execute_script("return document.querySelector(arguments[0]).children["
-                                      "arguments[1]]", MAIN + " .winapi-client", control(name)[0])
+        controls = browser.find_elements(By.CSS_SELECTOR, MAIN + " .winapi-client > *")
+        return controls[control(name)[0]]
 
     def act(self, browser, step, tap):
         """Takes the step's action, with taps for clicks if `tap`."""
