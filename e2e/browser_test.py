@@ -196,16 +196,28 @@ class BrowserTest(unittest.TestCase):
             self.assertTrue(all(abs(value / places["scale"] - place) <= 1
                                 for value, place in zip(rect, expected)), (rect, expected))
 
+    def check_whole(self, phone, selector):
+        """The dialog lies whole in the phone's 360 x 640 page, and shows all of itself."""
+        with self.subTest(selector):
+            shown = phone.execute_script(
+                "var dialog = document.querySelector(arguments[0]);"
+                "var rect = dialog.getBoundingClientRect();"
+                "return [innerWidth, innerHeight, rect.left, rect.top, rect.right, rect.bottom,"
+                "        dialog.scrollWidth - dialog.clientWidth,"
+                "        dialog.scrollHeight - dialog.clientHeight];", selector)
+            self.assertTrue(shown[:2] == [360, 640] and 0 <= shown[2] < shown[4] <= 360 and
+                            0 <= shown[3] < shown[5] <= 640 and shown[6:] == [0, 0], shown)
+
     def test_phone_plays_by_taps(self):
         phone = chromium(deviceMetrics={"width": 360, "height": 640, "pixelRatio": 3,
                                         "touch": True})
         self.addCleanup(phone.quit)
         self.load(phone)
-        shown = phone.execute_script("var rect = document.querySelector(arguments[0])"
-                                     ".getBoundingClientRect(); return [innerWidth, innerHeight, "
-                                     "rect.left, rect.top, rect.right, rect.bottom]", MAIN)
-        self.assertEqual(shown[:2], [360, 640])
-        self.assertTrue(0 <= shown[2] < shown[4] <= 360 and 0 <= shown[3] < shown[5] <= 640, shown)
+        self.check_whole(phone, MAIN)
+        self.click(phone, self.element(phone, "IDC_ABOUT"), tap=True)
+        self.check_whole(phone, BOX_SHOWN)
+        self.click(phone, phone.find_element(By.CSS_SELECTOR, BOX_SHOWN + " .winapi-client button"),
+                   tap=True)
         self.play(phone, POINTER, tap=True)
 
     def test_plays_offline_after_one_visit(self):
