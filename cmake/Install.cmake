@@ -1,7 +1,7 @@
 # Where `cmake --install` puts the game, and the packages CPack makes of that: for Windows a zip and
 # an installer of Glyphwise.exe beside its words list, the list's notice, a short read-me and the
 # licence (cmake/WindowsInstaller.cmake); for Linux a .deb laid out as Debian's policy asks
-# (cmake/DebianPackage.cmake).
+# (cmake/DebianPackage.cmake); for the web a zip of the site's folder.
 set(CPACK_PACKAGE_NAME glyphwise)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "${GLYPHWISE_AUTHORS}")
@@ -12,7 +12,11 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackSourceDate.cmake)
 set(CPACK_GLYPHWISE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 
 set(words_files ${PROJECT_SOURCE_DIR}/data/words.txt ${PROJECT_SOURCE_DIR}/data/words-notice.txt)
-if(WIN32)
+if(EMSCRIPTEN)
+  install(DIRECTORY ${GLYPHWISE_SITE}/ DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME web)
+elseif(WIN32)
   install(TARGETS glyphwise RUNTIME DESTINATION .)
   install(FILES ${words_files} DESTINATION .)
   install(FILES docs/windows-readme.txt DESTINATION . RENAME README.txt)
