@@ -1,11 +1,13 @@
 """End-to-end in a real browser: headless Chromium, driven by selenium, plays the scenarios of
 scenarios.py on the page as the window test plays them on the native window, reading the history
 list, the boxes, the page's word that the game ended and the console's pick lines besides. It also
-checks every control's place against the template, plays the page at a phone's size by taps and
-again, reloaded, once the server has stopped (from the site's service worker), and checks the
-dialog and a box with axe-core (installed by 'npm ci' in this folder). It serves a copy of the
-site whose words are the tests' own, and keeps the won game's page as won-page.png beside the site.
-Usage: browser_test.py SITE (the web preset's build/web/site)."""
+sees the assertion report of a copy of the game that fails one, checks every control's place
+against the template, plays the page at a phone's size by taps and again, reloaded, once the
+server has stopped (from the site's service worker), and checks the dialog and a box with axe-core
+(installed by 'npm ci' in this folder). It serves a copy of the site whose words are the tests'
+own, and keeps the won game's page as won-page.png beside the site.
+Usage: browser_test.py SITE (the web preset's build/web/site, with build/web/failing beside it: its
+target failing_site, a copy of the game that fails an assertion)."""
 
 import json
 import math
@@ -38,13 +40,15 @@ AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "
 MAIN = "dialog.winapi-dialog:not(.winapi-modal)"
 BOX_SHOWN = "dialog.winapi-modal[open]"
 # What the page shows: the history's lines (blanks are shown as no-break spaces), the box shown
-# as its caption and text, and the page's status once the program has ended.
+# as its caption, its text and whether it has a stop sign, and the page's word once the program
+# has ended.
 READ_PAGE = """
   var lines = document.querySelectorAll('%s option'), box = document.querySelector('%s');
   return {lines: Array.from(lines, function(line) {
             return line.textContent.replace(/\\u00a0/g, ' '); }),
           box: box && [box.querySelector('.winapi-caption').textContent,
-                       box.querySelector('.winapi-static').textContent],
+                       box.querySelector('.winapi-static').textContent,
+                       !!box.querySelector('.winapi-stop')],
           ended: document.getElementById('status').hidden ? null :
               document.getElementById('message').textContent};
 """ % (MAIN, BOX_SHOWN)
@@ -166,8 +170,8 @@ class BrowserTest(unittest.TestCase):
 
             shown = self.wait(browser, settled, "step %d, %s" % (number, step))
             if step.box:
-                self.assertEqual(shown["box"][0], BOX)
-                self.assertEqual(shown["box"][1].split("\n")[0], step.box)
+                caption, text, stop_sign = shown["box"]
+                self.assertEqual((caption, text.split("\n")[0], stop_sign), (BOX, step.box, False))
             self.assertIsNone(shown["ended"], "ended by step %d, %s" % (number, step))
         ended = self.wait(browser, lambda: self.page(browser)["ended"], "the game's end")
         self.assertEqual(ended, "The game has ended (exit code 1).")
@@ -235,6 +239,21 @@ class BrowserTest(unittest.TestCase):
         browser.refresh()
         self.wait_for_start(browser)
         self.play(browser, POINTER)
+
+    def test_assertion_report_shows_two_boxes_and_ends_with_3(self):
+        # A copy of the game that fails an assertion a second after it starts (the target
+        # failing_site of the web preset, in the folder beside the site).
+        server, url = serve(os.path.join(os.path.dirname(SITE), "failing"))
+        self.addCleanup(stop, server)
+        self.load(self.browser, url)
+        for text in ("Assertion failed: _fp, file diskdict, line 57",
+                     "Abnormal program termination"):
+            box = self.wait(self.browser, lambda: self.page(self.browser)["box"], "a box")
+            self.assertEqual(box, ["glyphwise", text, True])  # captioned with the program's name
+            self.act(self.browser, Step("keys", "Return"), tap=False)
+            self.wait(self.browser, lambda: self.page(self.browser)["box"] != box, "the box gone")
+        ended = self.wait(self.browser, lambda: self.page(self.browser)["ended"], "the game's end")
+        self.assertEqual(ended, "The game has ended (exit code 3).")
 
     def check_accessible(self, selector):
         """No violation of axe-core's rules in the dialog, and a name for each of its controls."""
