@@ -166,13 +166,14 @@ class BrowserTest(unittest.TestCase):
 
             def settled():
                 shown = self.page(browser)
-                return shown["lines"] == lines and bool(shown["box"]) == bool(step.box) and shown
+                return (shown["ended"] or shown["lines"] == lines and
+                        bool(shown["box"]) == bool(step.box)) and shown
 
             shown = self.wait(browser, settled, "step %d, %s" % (number, step))
+            self.assertIsNone(shown["ended"], "ended by step %d, %s" % (number, step))
             if step.box:
                 caption, text, stop_sign = shown["box"]
                 self.assertEqual((caption, text.split("\n")[0], stop_sign), (BOX, step.box, False))
-            self.assertIsNone(shown["ended"], "ended by step %d, %s" % (number, step))
         ended = self.wait(browser, lambda: self.page(browser)["ended"], "the game's end")
         self.assertEqual(ended, "The game has ended (exit code 1).")
         console = [re.fullmatch(r'\S+ \d+:\d+ "(.*)"', entry["message"])[1]
