@@ -190,7 +190,7 @@ class BrowserTest(unittest.TestCase):
 
     def test_places_every_control_where_the_template_says(self):
         self.load(self.browser)
-        font_size = (POINT_SIZE * 96 + 36) // 72  # in pixels at 96 an inch, rounded
+        font_size = mul_div(POINT_SIZE, 96, 72)  # in pixels at 96 an inch
         places = self.browser.execute_script(READ_PLACES, font_size)
         across = (math.ceil(places["alphabet"][0]) // 26 + 1) // 2
         down = math.ceil(places["alphabet"][1])
