@@ -136,7 +136,7 @@ mergeInto(LibraryManager.library, {
     dialog.className = 'winapi-dialog';
     dialog.dataset.hwnd = hwnd;
     dialog.setAttribute('aria-labelledby', 'winapi-caption-' + hwnd);
-    dialog.innerHTML = '<div class="winapi-title"><img class="winapi-icon" alt="" hidden>' +
+    dialog.innerHTML = '<div class="winapi-title"><canvas class="winapi-icon" hidden></canvas>' +
         '<span class="winapi-caption"></span>' +
         '<button type="button" class="winapi-close" aria-label="Close" tabindex="-1">' +
         '\u2715</button></div><div class="winapi-client"></div>';
@@ -291,16 +291,14 @@ mergeInto(LibraryManager.library, {
 
   winapi_setIcon__deps: ['$winapi'],
   winapi_setIcon: function(hwnd, rgba, width, height) {
-    var image = winapi.elements[hwnd].querySelector('.winapi-icon');
-    image.hidden = !rgba;
+    var canvas = winapi.elements[hwnd].querySelector('.winapi-icon');
+    canvas.hidden = !rgba;
     if (!rgba) return;
-    var canvas = document.createElement('canvas');
     canvas.width = width;
     canvas.height = height;
-    var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.subarray(rgba, rgba + width * height * 4)),
-                               width, height);
-    canvas.getContext('2d').putImageData(pixels, 0, 0);
-    image.src = canvas.toDataURL();
+    var pixels = HEAPU8.slice(rgba, rgba + width * height * 4);
+    canvas.getContext('2d').putImageData(
+        new ImageData(new Uint8ClampedArray(pixels.buffer), width, height), 0, 0);
   },
 
   winapi_listAdd__deps: ['$winapi'],

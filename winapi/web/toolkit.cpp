@@ -99,10 +99,16 @@ void dispatch(const PageEvent& event, const char* text) {
 
 }  // namespace
 
+// Measured once a size: measuring lays out the page.
 BaseUnits measureBaseUnits(int fontSize) {
-  int size[2];
-  winapi_measureText(ALPHABET, fontSize, size);
-  return {averageCharWidth(size[0]), size[1]};
+  static std::map<int, BaseUnits> measured;
+  auto found = measured.find(fontSize);
+  if (found == measured.end()) {
+    int size[2];
+    winapi_measureText(ALPHABET, fontSize, size);
+    found = measured.emplace(fontSize, BaseUnits{averageCharWidth(size[0]), size[1]}).first;
+  }
+  return found->second;
 }
 
 PixelSize measureText(const std::string& text, int fontSize) {
