@@ -69,6 +69,9 @@ TEST(cStringTest, OperationsGiveTextAndBufferLength) {
       {"abc", 10, [](cString& s) { s.prepend(text(s) + 1); }, "bcabc", 6},
       {"abc", 10, [](cString& s) { s = s + "def"; }, "abcdef", 7},
       {"ab", 0, [](cString& s) { s += 'x'; }, "abx", 4},
+      {"hello", 0, [](cString& s) { s[0] = 'J'; }, "Jello", 6},
+      // the append exactly fills a buffer whose last byte is not NUL, so it ends the text itself
+      {"", 0, [](cString& s) { s.assignAtMost("hello", 2)[5] = 'x', s.append("abc"); }, "heabc", 6},
       {"abc", 0, [](cString& s) { s.appendAtMost("defgh", 2); }, "abcde", 9},
       {"abc", 0, [](cString& s) { s.appendAtMost("de", 2); }, "abcde", 7},
       {"abc", 0, [](cString& s) { s.appendAtMost("de", UINT_MAX - 1); }, "abcde", 6},
@@ -133,9 +136,6 @@ TEST(cStringTest, SearchesForwardAndBackward) {
     };
     row.firstByteOnly ? expectFound(*row.sought) : expectFound(row.sought);
   }
-  std::ostringstream out;
-  cString("a b").write(out);
-  EXPECT_EQ(out.str(), "a b");
 }
 
 // toInt reads as parseLeadingInt does, which wraps at 32 bits everywhere (its own rows show it);
@@ -167,7 +167,7 @@ struct ReadRow {
   std::ios::iostate before = std::ios::goodbit;
 };
 
-TEST(cStringTest, ReadAppendsUpToADelimiter) {
+TEST(cStringTest, StreamsReadUpToADelimiterAndWrite) {
   const ReadRow rows[] = {
       {"", "ab,cd", ",", 1, "ab", "cd", GOOD},
       {"", "ab,cd", ",", 0, "ab", ",cd", GOOD},
@@ -196,6 +196,9 @@ TEST(cStringTest, ReadAppendsUpToADelimiter) {
     EXPECT_EQ(in.rdstate(), row.state);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), row.rest);
   }
+  std::ostringstream out;
+  EXPECT_EQ(cString("a b").write(out), 1);
+  EXPECT_EQ(out.str(), "a b");
 }
 
 // Serves its text a few characters at a time, or with no characters held ready at all (piece 0:
@@ -281,6 +284,10 @@ TEST(cStringDeathTest, GuardsReportTheirCondition) {
       {"src", [] { cString().appendAtMost(nullptr, 1); }},
       {"c != NULL", [] { cString().trimRight('\0'); }},
       {"start <= length\\(\\)", [] { cString("ab").find(3, "", 1); }},
+      {"start <= length\\(\\)", [] { cString("ab").find(3, 'a', 1); }},
+      {"start <= length\\(\\)", [] { cString("ab").findBackward(3, "", 1); }},
+      {"s", [] { cString("ab").findBackward(0, nullptr, 1); }},
+      {"start <= length\\(\\)", [] { cString("ab").findBackward(3, 'a', 1); }},
       {"fmt", [] { format(printed, nullptr); }},
       {"result < dst.bufferLength\\(\\)", [] { format(printed, "%1024d", 1); }},
       // a printed NUL cuts the text short of the buffer fitted to the count
