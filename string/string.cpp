@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <istream>
 #include <ostream>
@@ -129,6 +130,43 @@ class Blocks {
   char _block[READ_BLOCK_CHARACTERS];
   unsigned _stored = 0;
 };
+
+// Takes the characters of a read from `source` into `blocks`, up to the end of input, a NUL
+// (taken) or a delimiter (taken when `discardDelimiter` is nonzero). Returns the stream state the
+// read ends with: eofbit and failbit at the end of input, as a single-character get sets them.
+template <typename Append>
+std::ios::iostate takeCharacters(std::streambuf& source, const char* delimiters,
+                                 int discardDelimiter, Blocks<Append>& blocks) {
+  for (;;) {
+    int next = source.sgetc();
+    if (next == std::istream::traits_type::eof()) return std::ios::eofbit | std::ios::failbit;
+    char c = static_cast<char>(next);
+    if (endsRead(c, delimiters)) {
+      if (c == '\0' || discardDelimiter) source.sbumpc();
+      return std::ios::goodbit;
+    }
+    std::string_view run = beforeEnd(waitingCharacters(source), delimiters);
+    if (run.empty()) {  // a source without a get area gives one character at a time
+      source.sbumpc();
+      blocks.gather({&c, 1});
+    } else {
+      blocks.gather(run);
+      takeWaiting(source, run.size());
+    }
+  }
+}
+
+// Sets `ending` in the state of `is`, which throws as its exception mask asks. When the stream's
+// buffer threw (`thrown`), sets badbit instead and passes that exception on only when badbit is in
+// the mask, as the standard's own input functions do.
+void endRead(std::istream& is, std::ios::iostate ending, const std::exception_ptr& thrown) {
+  if (!thrown) return is.setstate(ending);
+  try {
+    is.setstate(std::ios::badbit);
+  } catch (const std::ios::failure&) {
+    std::rethrow_exception(thrown);
+  }
+}
 
 }  // namespace
 
@@ -491,28 +529,15 @@ int cString::read(std::istream& is, const char* delimiters, int discardDelimiter
     length += count;
   });
   std::istream::sentry ready(is, true);
-  std::streambuf* source = is.rdbuf();
-  while (ready) {
-    int next = source->sgetc();
-    if (next == std::istream::traits_type::eof()) {
-      is.setstate(std::ios::eofbit | std::ios::failbit);
-      break;
-    }
-    char c = static_cast<char>(next);
-    if (endsRead(c, delimiters)) {
-      if (c == '\0' || discardDelimiter) source->sbumpc();
-      break;
-    }
-    std::string_view run = beforeEnd(waitingCharacters(*source), delimiters);
-    if (run.empty()) {  // a source without a get area gives one character at a time
-      source->sbumpc();
-      blocks.gather({&c, 1});
-    } else {
-      blocks.gather(run);
-      takeWaiting(*source, run.size());
-    }
+  std::ios::iostate ending = std::ios::goodbit;
+  std::exception_ptr thrown;  // by the stream's buffer
+  try {
+    if (ready) ending = takeCharacters(*is.rdbuf(), delimiters, discardDelimiter, blocks);
+  } catch (...) {
+    thrown = std::current_exception();
   }
   blocks.finish();
+  endRead(is, ending, thrown);
   return 1;
 }
 

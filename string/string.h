@@ -158,9 +158,11 @@ class cString {
   // delimiter: a character of `delimiters`, or whitespace when `delimiters` is null. The delimiter
   // is never stored; it is consumed when `discardDelimiter` is nonzero and left in `is` otherwise.
   // Characters are taken in runs from what the stream's buffer holds ready, and appended 254 at a
-  // time and once more at the end, which sets the buffer to exactly the text's size. Stream errors
-  // end the read too; the end of input leaves the stream's end-of-file and fail states set, as a
-  // single-character get does. Returns 1.
+  // time and once more at the end, which sets the buffer to exactly the text's size. The end of
+  // input sets the stream's eofbit and failbit, as a single-character get does, and an exception
+  // from the stream's buffer ends the read with badbit set; the characters taken before either are
+  // appended all the same. Exceptions go on as the stream's exception mask asks: the buffer's own
+  // when badbit is in it. Returns 1.
   int read(std::istream& is, const char* delimiters, int discardDelimiter);
   // The same with the single delimiter `delimiter`.
   int read(std::istream& is, char delimiter, int discardDelimiter);
