@@ -100,6 +100,7 @@ struct DelimiterSet {
   bool operator()(char c) const {
     return c == '\0' || (delimiters ? isIn(c, delimiters) : isAsciiSpace(c));
   }
+  // The characters at the start of `chars` before the first that ends the read.
   std::string_view before(std::string_view chars) const {
     return chars.substr(
         0, static_cast<size_t>(std::find_if(chars.begin(), chars.end(), *this) - chars.begin()));
