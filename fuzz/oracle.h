@@ -1,8 +1,11 @@
-// Fuzz helpers for the targets' oracles: a failed check stops the run as a finding, and the rules
-// by which the dictionaries and the picker read a words file's bytes as text and lines.
+// Fuzz helpers for the targets' oracles: a failed check stops the run as a finding, the input is
+// read a byte at a time, and the rules by which the dictionaries and the picker read a words file's
+// bytes as text and lines.
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <set>
 #include <sstream>
@@ -12,6 +15,19 @@
 inline void check(bool ok) {
   if (!ok) std::abort();
 }
+
+// Reads the input a byte at a time; 0 once it is used up.
+struct Input {
+  const std::uint8_t* data;
+  std::size_t size;
+  unsigned byte() { return size > 0 ? (--size, *data++) : 0u; }
+  // A text of up to 15 bytes without NUL.
+  std::string text() {
+    std::string text;
+    for (unsigned length = byte() % 16; length > 0; --length) text += static_cast<char>(byte() | 1);
+    return text;
+  }
+};
 
 // Tab, LF, VT, FF, CR and space.
 inline bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }

@@ -10,19 +10,6 @@
 
 namespace {
 
-// Reads the input a byte at a time; 0 once it is used up.
-struct Input {
-  const std::uint8_t* data;
-  std::size_t size;
-  unsigned byte() { return size > 0 ? (--size, *data++) : 0u; }
-  // A text of up to 15 bytes without NUL.
-  std::string text() {
-    std::string text;
-    for (unsigned length = byte() % 16; length > 0; --length) text += static_cast<char>(byte() | 1);
-    return text;
-  }
-};
-
 void expectSame(const cString& value, const std::string& model) {
   check(std::string(value) == model && value.bufferLength() > value.length());
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <istream>
 #include <ostream>
@@ -80,55 +81,112 @@ bool isIn(char c, const char* set) {
   return false;
 }
 
-// True when `c` ends a read: a NUL, or a delimiter (a character of `delimiters`, or whitespace when
-// `delimiters` is null).
-bool endsRead(char c, const char* delimiters) {
-  return c == '\0' || (delimiters ? isIn(c, delimiters) : isAsciiSpace(c));
-}
+// What ends a read beside a NUL: one delimiter character.
+struct OneDelimiter {
+  char delimiter;
 
-// The characters at the start of `chars` that do not end a read. A single delimiter, the commonest
-// case, is looked for with two fast searches.
-std::string_view beforeEnd(std::string_view chars, const char* delimiters) {
-  if (delimiters && delimiters[0] != '\0' && delimiters[1] == '\0') {
-    chars = chars.substr(0, chars.find(delimiters[0]));
+  bool operator()(char c) const { return c == '\0' || c == delimiter; }
+  // The characters at the start of `chars` before the first that ends the read: two fast searches.
+  std::string_view before(std::string_view chars) const {
+    chars = chars.substr(0, chars.find(delimiter));
     return chars.substr(0, chars.find('\0'));
   }
-  auto end = std::find_if(chars.begin(), chars.end(),
-                          [delimiters](char c) { return endsRead(c, delimiters); });
-  return chars.substr(0, static_cast<size_t>(end - chars.begin()));
-}
+};
 
-// Gathers the characters of a read in blocks and hands each full block, and at the end the rest,
-// to `append`, a callable taking the characters and their count. A full block's worth that one
-// gathered run holds whole is handed over from where it stands, without a copy.
+// What ends a read beside a NUL: a character of `delimiters`, or whitespace when it is null.
+struct DelimiterSet {
+  const char* delimiters;
+
+  bool operator()(char c) const {
+    return c == '\0' || (delimiters ? isIn(c, delimiters) : isAsciiSpace(c));
+  }
+  // The characters at the start of `chars` before the first that ends the read.
+  std::string_view before(std::string_view chars) const {
+    return chars.substr(
+        0, static_cast<size_t>(std::find_if(chars.begin(), chars.end(), *this) - chars.begin()));
+  }
+};
+
+// Gathers the characters of a read and hands them to `append`, a callable taking two pieces that
+// it appends one after the other, where the read appends them: at every 254th character counted
+// from the read's start and once more at its end. The appends that fall within one gathered run
+// are made as one: of everything up to the run's last such point, or, for the run that ends the
+// read, of all of it. What is left stays in a block until the next run or the end.
 template <typename Append>
 class Blocks {
  public:
   explicit Blocks(Append append) : _append(append) {}
 
-  // Gathers `chars`, which stay valid until this call returns.
-  void gather(std::string_view chars) {
-    while (!chars.empty()) {
-      size_t piece = std::min<size_t>(chars.size(), READ_BLOCK_CHARACTERS - _stored);
-      bool whole = _stored == 0 && piece == READ_BLOCK_CHARACTERS;
-      if (!whole) std::memcpy(_block + _stored, chars.data(), piece);
-      _stored += static_cast<unsigned>(piece);
-      if (_stored == READ_BLOCK_CHARACTERS) {
-        _append(whole ? chars.data() : _block, _stored);
-        _stored = 0;
-      }
-      chars.remove_prefix(piece);
+  // Gathers `run`, which stays valid until this call returns; `last` when the read ends with it.
+  void gather(std::string_view run, bool last) {
+    size_t gathered = _stored + run.size();
+    size_t handed = last ? gathered : gathered - gathered % READ_BLOCK_CHARACTERS;
+    if (handed > 0) {
+      size_t taken = handed - _stored;
+      _append(std::string_view(_block, _stored), run.substr(0, taken));
+      _stored = 0;
+      _finished = last;
+      run.remove_prefix(taken);
     }
+    run.copy(_block + _stored, run.size());
+    _stored += static_cast<unsigned>(run.size());
   }
 
-  // Hands over the characters gathered since the last full block, also when there are none.
-  void finish() { _append(_block, _stored); }
+  // Hands over what is left since the last append, also when nothing is, unless the last run has
+  // already been handed over whole.
+  void finish() {
+    if (!_finished) _append(std::string_view(_block, _stored), std::string_view());
+  }
 
  private:
   Append _append;
   char _block[READ_BLOCK_CHARACTERS];
-  unsigned _stored = 0;
+  unsigned _stored = 0;  // below READ_BLOCK_CHARACTERS between runs
+  bool _finished = false;
 };
+
+// Takes the characters of a read from `source` into `blocks`, up to the end of input, a NUL
+// (taken) or a delimiter (taken when `discardDelimiter` is nonzero). Returns the stream state the
+// read ends with: eofbit and failbit at the end of input, as a single-character get sets them.
+template <typename Ends, typename Append>
+std::ios::iostate takeCharacters(std::streambuf& source, Ends ends, int discardDelimiter,
+                                 Blocks<Append>& blocks) {
+  // Stops at `c`, taking it when it is a NUL or a delimiter to discard.
+  const auto stop = [&source, discardDelimiter](char c) {
+    if (c == '\0' || discardDelimiter) source.sbumpc();
+    return std::ios::goodbit;
+  };
+  for (;;) {
+    std::string_view waiting = waitingCharacters(source);
+    if (waiting.empty()) {  // the source is asked for more
+      int next = source.sgetc();
+      if (next == std::istream::traits_type::eof()) return std::ios::eofbit | std::ios::failbit;
+      waiting = waitingCharacters(source);
+      if (waiting.empty()) {  // a source without a get area gives one character at a time
+        char c = static_cast<char>(next);
+        if (ends(c)) return stop(c);
+        source.sbumpc();
+        blocks.gather({&c, 1}, false);
+        continue;
+      }
+    }
+    std::string_view run = ends.before(waiting);
+    bool last = run.size() < waiting.size();  // the run stops at the character that ends the read
+    blocks.gather(run, last);
+    takeWaiting(source, run.size());
+    if (last) return stop(waiting[run.size()]);
+  }
+}
+
+// Ends a read whose stream's buffer threw `thrown`: sets badbit in `is` and passes the exception on
+// only when badbit is in the stream's exception mask, as the standard's own input functions do.
+void failWith(std::istream& is, const std::exception_ptr& thrown) {
+  try {
+    is.setstate(std::ios::badbit);
+  } catch (const std::ios::failure&) {
+    std::rethrow_exception(thrown);
+  }
+}
 
 }  // namespace
 
@@ -225,14 +283,16 @@ bool cString::holds(const char* s) const {
 void cString::append(const char* s) {
   GW_ASSERT(s);
   if (holds(s)) return append(cString(s));
-  appendCharacters(s, textLength(s), length());
+  appendCharacters(s, std::string_view(), length());
 }
 
-void cString::appendCharacters(const char* s, unsigned count, unsigned length) {
+void cString::appendCharacters(std::string_view first, std::string_view second, unsigned length) {
   makeUnique();
-  resize(length + count + 1, length);
-  std::memcpy(rep->chars + length, s, count);
-  rep->chars[length + count] = '\0';
+  unsigned end = length + static_cast<unsigned>(first.size() + second.size());
+  resize(end + 1, length);
+  first.copy(rep->chars + length, first.size());
+  second.copy(rep->chars + length + first.size(), second.size());
+  rep->chars[end] = '\0';
 }
 
 void cString::prepend(const char* s) {
@@ -482,43 +542,43 @@ int cString::write(std::ostream& os) const {
 }
 
 int cString::read(std::istream& is, const char* delimiters, int discardDelimiter) {
-  if (delimiters && holds(delimiters)) return read(is, cString(delimiters), discardDelimiter);
-  // Reads in a loop mostly start on a value just emptied in place: its first byte tells, without a
-  // scan of the bytes just written.
-  unsigned length = rep->chars[0] == '\0' ? 0 : this->length();
-  Blocks blocks([this, &length](const char* chars, unsigned count) {
-    appendCharacters(chars, count, length);
-    length += count;
-  });
-  std::istream::sentry ready(is, true);
-  std::streambuf* source = is.rdbuf();
-  while (ready) {
-    int next = source->sgetc();
-    if (next == std::istream::traits_type::eof()) {
-      is.setstate(std::ios::eofbit | std::ios::failbit);
-      break;
-    }
-    char c = static_cast<char>(next);
-    if (endsRead(c, delimiters)) {
-      if (c == '\0' || discardDelimiter) source->sbumpc();
-      break;
-    }
-    std::string_view run = beforeEnd(waitingCharacters(*source), delimiters);
-    if (run.empty()) {  // a source without a get area gives one character at a time
-      source->sbumpc();
-      blocks.gather({&c, 1});
-    } else {
-      blocks.gather(run);
-      takeWaiting(*source, run.size());
-    }
+  // A set of one character reads as that delimiter does, with its fast searches; so does an empty
+  // set, as a NUL delimiter leaves the NUL alone to end the read.
+  if (delimiters && (delimiters[0] == '\0' || delimiters[1] == '\0')) {
+    return read(is, delimiters[0], discardDelimiter);
   }
-  blocks.finish();
-  return 1;
+  if (delimiters && holds(delimiters)) return read(is, cString(delimiters), discardDelimiter);
+  return readUpTo(is, DelimiterSet{delimiters}, discardDelimiter);
 }
 
 int cString::read(std::istream& is, char delimiter, int discardDelimiter) {
-  const char set[] = {delimiter, '\0'};
-  return read(is, set, discardDelimiter);
+  return readUpTo(is, OneDelimiter{delimiter}, discardDelimiter);
+}
+
+template <typename Ends>
+int cString::readUpTo(std::istream& is, Ends ends, int discardDelimiter) {
+  // Reads in a loop mostly start on a value just emptied in place: its first byte tells, without a
+  // scan of the bytes just written.
+  unsigned length = rep->chars[0] == '\0' ? 0 : this->length();
+  Blocks blocks([this, &length](std::string_view gathered, std::string_view more) {
+    appendCharacters(gathered, more, length);
+    length += static_cast<unsigned>(gathered.size() + more.size());
+  });
+  std::istream::sentry ready(is, true);
+  std::ios::iostate ending = std::ios::goodbit;
+  std::exception_ptr thrown;  // by the stream's buffer
+  try {
+    if (ready) ending = takeCharacters(*is.rdbuf(), ends, discardDelimiter, blocks);
+  } catch (...) {
+    thrown = std::current_exception();
+  }
+  blocks.finish();
+  if (thrown) {
+    failWith(is, thrown);
+  } else if (ending != std::ios::goodbit) {
+    is.setstate(ending);  // throws as the stream's exception mask asks
+  }
+  return 1;
 }
 
 int vformat(cString& dst, const char* fmt, va_list args) {

@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <iosfwd>
+#include <string_view>
 
 // A string value. Copying, passing or returning by value shares the record (one count increment);
 // every change first gives the value a private record. The length is never cached: it is the number
@@ -157,10 +158,13 @@ class cString {
   // Appends characters taken from `is` until the end of input, a NUL (consumed, not stored) or a
   // delimiter: a character of `delimiters`, or whitespace when `delimiters` is null. The delimiter
   // is never stored; it is consumed when `discardDelimiter` is nonzero and left in `is` otherwise.
-  // Characters are taken in runs from what the stream's buffer holds ready, and appended 254 at a
-  // time and once more at the end, which sets the buffer to exactly the text's size. Stream errors
-  // end the read too; the end of input leaves the stream's end-of-file and fail states set, as a
-  // single-character get does. Returns 1.
+  // Characters are taken in runs from what the stream's buffer holds ready. Whenever the stream's
+  // buffer is asked for more, the value stands as appends of 254 characters at a time leave it (the
+  // appends that fall within one run are made as one); one more append at the end sets the buffer
+  // to exactly the text's size. The end of input sets the stream's eofbit and failbit, as a
+  // single-character get does, and an exception from the stream's buffer ends the read with badbit
+  // set; the characters taken before either are appended all the same. Exceptions go on as the
+  // stream's exception mask asks: the buffer's own when badbit is in it. Returns 1.
   int read(std::istream& is, const char* delimiters, int discardDelimiter);
   // The same with the single delimiter `delimiter`.
   int read(std::istream& is, char delimiter, int discardDelimiter);
@@ -168,9 +172,13 @@ class cString {
  private:
   friend int vformat(cString& dst, const char* fmt, va_list args);
 
-  // append of the `count` characters at `s` to the text, which is `length` characters long. `s`
-  // holds no NUL among them and does not point into this value's buffer.
-  void appendCharacters(const char* s, unsigned count, unsigned length);
+  // append of the characters of `first` and then of `second` to the text, which is `length`
+  // characters long: the buffer becomes exactly the size of the result. Neither holds a NUL or
+  // points into this value's buffer.
+  void appendCharacters(std::string_view first, std::string_view second, unsigned length);
+  // read, ended by a NUL or by a character for which `ends` holds.
+  template <typename Ends>
+  int readUpTo(std::istream& is, Ends ends, int discardDelimiter);
   // setBufferLength for a private record whose text is `length` characters long.
   void resize(unsigned newBufferLength, unsigned length);
   // True when `s` points into this value's buffer, where a change could move or overwrite it.

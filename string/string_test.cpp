@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <initializer_list>
@@ -17,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "testing/piecemealinput.h"
 #include "testing/stderrmatcher.h"
 
 namespace {
@@ -69,6 +69,9 @@ TEST(cStringTest, OperationsGiveTextAndBufferLength) {
       {"abc", 10, [](cString& s) { s.prepend(text(s) + 1); }, "bcabc", 6},
       {"abc", 10, [](cString& s) { s = s + "def"; }, "abcdef", 7},
       {"ab", 0, [](cString& s) { s += 'x'; }, "abx", 4},
+      {"hello", 0, [](cString& s) { s[0] = 'J'; }, "Jello", 6},
+      // the append exactly fills a buffer whose last byte is not NUL, so it ends the text itself
+      {"", 0, [](cString& s) { s.assignAtMost("hello", 2)[5] = 'x', s.append("abc"); }, "heabc", 6},
       {"abc", 0, [](cString& s) { s.appendAtMost("defgh", 2); }, "abcde", 9},
       {"abc", 0, [](cString& s) { s.appendAtMost("de", 2); }, "abcde", 7},
       {"abc", 0, [](cString& s) { s.appendAtMost("de", UINT_MAX - 1); }, "abcde", 6},
@@ -133,9 +136,6 @@ TEST(cStringTest, SearchesForwardAndBackward) {
     };
     row.firstByteOnly ? expectFound(*row.sought) : expectFound(row.sought);
   }
-  std::ostringstream out;
-  cString("a b").write(out);
-  EXPECT_EQ(out.str(), "a b");
 }
 
 // toInt reads as parseLeadingInt does, which wraps at 32 bits everywhere (its own rows show it);
@@ -154,7 +154,21 @@ TEST(cStringTest, NumbersWrapAtTheirOwnWidth) {
 
 const char SELF[] = "self";  // in place of a delimiter set: the value's own text
 const auto ENDED = std::ios::eofbit | std::ios::failbit, GOOD = std::ios::goodbit;
+const auto FAILED = std::ios::failbit, BAD = std::ios::badbit;
 const std::string MANY(600, 'x');  // more than one block of the read
+
+// Calls `read`, which returns what cString::read returns, and expects an exception of the type
+// `Thrown` to come out of it exactly when the stream's end `state` is in its exception `mask`.
+template <typename Thrown, typename Read>
+void expectPassedOn(Read read, std::ios::iostate state, std::ios::iostate mask) {
+  bool thrown = false;
+  try {
+    EXPECT_EQ(read(), 1);
+  } catch (const Thrown&) {
+    thrown = true;
+  }
+  EXPECT_EQ(thrown, (state & mask) != 0);
+}
 
 struct ReadRow {
   const char* start;  // the value's text before the read, in a buffer of 1000 bytes
@@ -164,10 +178,11 @@ struct ReadRow {
   std::string expected;     // the value's text afterwards, in a buffer fitted to it
   std::string rest;         // what the stream holds afterwards
   std::ios::iostate state;  // the stream's state afterwards
-  std::ios::iostate before = std::ios::goodbit;
+  std::ios::iostate before = GOOD;
+  std::ios::iostate exceptions = GOOD;  // the stream's exception mask
 };
 
-TEST(cStringTest, ReadAppendsUpToADelimiter) {
+TEST(cStringTest, StreamsReadUpToADelimiterAndWrite) {
   const ReadRow rows[] = {
       {"", "ab,cd", ",", 1, "ab", "cd", GOOD},
       {"", "ab,cd", ",", 0, "ab", ",cd", GOOD},
@@ -179,8 +194,9 @@ TEST(cStringTest, ReadAppendsUpToADelimiter) {
       {"pre", "ab\0cd"s, ":;", 0, "preab", "cd", GOOD},
       {"pre", "\0:"s, ":", 0, "pre", ":", GOOD},
       {"pre", "ab", ",", 0, "preab", "", ENDED},
+      {"pre", "ab", ",", 0, "preab", "", ENDED, GOOD, FAILED},
       {"pre", "", ",", 1, "pre", "", ENDED},
-      {"pre", "ab", ",", 1, "pre", "ab", std::ios::failbit, std::ios::failbit},
+      {"pre", "ab", ",", 1, "pre", "ab", FAILED, FAILED},
       {"", MANY, ";", 0, MANY, "", ENDED},
       {":;", MANY + ";y", SELF, 1, ":;" + MANY, "y", GOOD},
   };
@@ -189,81 +205,61 @@ TEST(cStringTest, ReadAppendsUpToADelimiter) {
     s.setBufferLength(1000);
     std::istringstream in(row.input);
     in.setstate(row.before);
-    EXPECT_EQ(s.read(in, row.delimiters == SELF ? text(s) : row.delimiters, row.discard), 1);
+    in.exceptions(row.exceptions);
+    const char* delimiters = row.delimiters == SELF ? text(s) : row.delimiters;
     SCOPED_TRACE(row.input);
+    expectPassedOn<std::ios::failure>([&] { return s.read(in, delimiters, row.discard); },
+                                      row.state, row.exceptions);
     EXPECT_EQ(std::string(s), row.expected);
     EXPECT_EQ(s.bufferLength(), row.expected.size() + 1);
     EXPECT_EQ(in.rdstate(), row.state);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), row.rest);
   }
+  std::ostringstream out;
+  EXPECT_EQ(cString("a b").write(out), 1);
+  EXPECT_EQ(out.str(), "a b");
 }
 
-// Serves its text a few characters at a time, or with no characters held ready at all (piece 0:
-// each one comes through underflow and is taken through uflow), and notes, whenever it is asked
-// for more, the length and buffer length of the value being read into: what the read has appended
-// so far.
-class PiecemealInput : public std::streambuf {
- public:
-  PiecemealInput(std::string text, std::size_t piece, const cString& watched)
-      : _text(std::move(text)), _piece(piece), _watched(watched) {}
-
-  std::vector<std::pair<unsigned, unsigned>> seen;  // length, buffer length
-
- protected:
-  int_type underflow() override {
-    seen.emplace_back(_watched.length(), _watched.bufferLength());
-    if (_next == _text.size()) return traits_type::eof();
-    char* next = _text.data() + _next;
-    if (_piece > 0) {
-      std::size_t count = std::min(_piece, _text.size() - _next);
-      setg(next, next, next + count);
-      _next += count;
-    }
-    return traits_type::to_int_type(*next);
-  }
-
-  int_type uflow() override {
-    if (_piece > 0) return std::streambuf::uflow();
-    int_type taken = underflow();
-    if (taken != traits_type::eof()) ++_next;
-    return taken;
-  }
-
- private:
-  std::string _text;
-  std::size_t _piece;
-  const cString& _watched;
-  std::size_t _next = 0;  // the first character not yet served
-};
-
 struct PiecemealRow {
-  std::size_t piece;  // characters the input serves at a time
+  std::size_t piece;  // characters the input serves at a time (PiecemealInput)
   std::string input;  // read up to ';', which is kept in the input
+  // The length and buffer length of the value whenever the input is asked for more
   std::vector<std::pair<unsigned, unsigned>> seen;
   unsigned length;  // the text's length after the read
   std::string rest;
   std::ios::iostate state;
+  std::size_t failAt = std::string::npos;  // where the input throws
+  std::ios::iostate exceptions = GOOD;
 };
 
 // Reads append 254 characters at a time and once more at the end, starting from "pre" in a buffer
-// of 10 bytes.
+// of 10 bytes. When the input throws, what it served is appended all the same, the stream's badbit
+// is set and the exception goes on only when badbit is in the stream's exception mask.
 TEST(cStringTest, ReadAppendsInBlocks) {
   const std::pair<unsigned, unsigned> unread(3, 10);
+  const std::vector<std::pair<unsigned, unsigned>> many = {unread, unread, {257, 258}, {511, 512}};
   const PiecemealRow rows[] = {
-      {200, MANY, {unread, unread, {257, 258}, {511, 512}}, 603, "", ENDED},
+      {200, MANY, many, 603, "", ENDED},
+      {200, MANY, many, 603, "", BAD, 600},
+      {200, MANY, many, 603, "", BAD, 600, BAD},
       {127, MANY.substr(0, 254) + ";x", {unread, unread, {257, 258}}, 257, ";x", GOOD},
       {1, "ab;x", {unread, unread, unread}, 5, ";x", GOOD},
       {4, "ab\0x"s, {unread}, 5, "x", GOOD},
       {0, "ab;x", {unread, unread, unread, unread, unread}, 5, ";x", GOOD},
+      {0, "ab;x", {unread, unread, unread}, 4, "b;x", BAD, 1, BAD},
   };
   for (const PiecemealRow& row : rows) {
     cString s("pre");
     s.setBufferLength(10);
-    PiecemealInput input(row.input, row.piece, s);
+    std::vector<std::pair<unsigned, unsigned>> seen;
+    PiecemealInput input(row.input, {row.piece}, row.failAt,
+                         [&](std::size_t) { seen.emplace_back(s.length(), s.bufferLength()); });
     std::istream in(&input);
-    s.read(in, ';', 0);
+    in.exceptions(row.exceptions);
     SCOPED_TRACE(row.piece);
-    EXPECT_EQ(input.seen, row.seen);
+    expectPassedOn<PiecemealInput::Failure>([&] { return s.read(in, ';', 0); }, row.state,
+                                            row.exceptions);
+    EXPECT_EQ(seen, row.seen);
     EXPECT_EQ(s.length(), row.length);
     EXPECT_EQ(s.bufferLength(), row.length + 1);
     EXPECT_EQ(in.rdstate(), row.state);
@@ -281,6 +277,10 @@ TEST(cStringDeathTest, GuardsReportTheirCondition) {
       {"src", [] { cString().appendAtMost(nullptr, 1); }},
       {"c != NULL", [] { cString().trimRight('\0'); }},
       {"start <= length\\(\\)", [] { cString("ab").find(3, "", 1); }},
+      {"start <= length\\(\\)", [] { cString("ab").find(3, 'a', 1); }},
+      {"start <= length\\(\\)", [] { cString("ab").findBackward(3, "", 1); }},
+      {"s", [] { cString("ab").findBackward(0, nullptr, 1); }},
+      {"start <= length\\(\\)", [] { cString("ab").findBackward(3, 'a', 1); }},
       {"fmt", [] { format(printed, nullptr); }},
       {"result < dst.bufferLength\\(\\)", [] { format(printed, "%1024d", 1); }},
       // a printed NUL cuts the text short of the buffer fitted to the count
